@@ -1,0 +1,45 @@
+#pragma once
+// The CASL II vocabulary: 37 mnemonics with their operand forms, first words and word counts.
+// Built once at start-up; only the word count of DS changes afterwards, per DS line.
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace kv {
+
+struct InstructionEntry {
+    QString mnemonic;
+    std::array<QString, 2> forms;       // "RR", "RAX", "AX", "R", "NON", "LL", "COPY", ...
+    std::array<std::int32_t, 2> codes;  // first machine word with the register fields zero
+    std::array<std::int16_t, 2> lengths;
+};
+
+// Positions of the instructions that the assembler and the editor treat specially.
+namespace op {
+inline constexpr int START = 1, END = 2, DS = 3, DC = 4, IN = 5, OUT = 6, LD = 7, RET = 32, SVC = 33,
+                     NOP = 34, COPY = 35, RPUSH = 36, RPOP = 37;
+}
+
+class InstructionTable {
+public:
+    static constexpr int kCount = 37;
+
+    InstructionTable() { BuildInstructionTable(); }
+
+    void BuildInstructionTable();
+    // Position 1..37 of the first entry whose mnemonic equals the text exactly; 0 when none does.
+    int FindMnemonic(const QString& text) const;
+    // alternative is 1 or 2; position 1..37.
+    const QString& FormOf(int position, int alternative) const;
+    std::int32_t CodeOf(int position, int alternative) const;
+    std::int16_t LengthOf(int position, int alternative) const;
+    void SetLength(int position, int alternative, std::int16_t words);
+
+    const InstructionEntry& entry(int position) const { return entries_[position - 1]; }
+
+private:
+    std::array<InstructionEntry, kCount> entries_;
+};
+
+}  // namespace kv
