@@ -19,7 +19,7 @@ build: configure
 	cmake --build $(BUILD)
 
 run: build
-	./$(BUILD)/bench/bench_executor
+	./$(BUILD)/src/app/kavora2
 
 test: build
 	@mkdir -p -m 0700 $(RUNTIME_DIR)
@@ -43,6 +43,10 @@ fuzz-smoke: fuzz
 
 bench: build
 	./$(BUILD)/bench/bench_executor
+
+# Pictures of the real window under Xvfb (edit mode, a successful and a failed assembly) into docs/.
+screenshots: build
+	./tools/screenshots.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -4,6 +4,7 @@
 
 #include "assembler/AssemblyState.h"
 #include "machine/MachineState.h"
+#include "machine/WordFormats.h"
 #include "workbench/Host.h"
 
 namespace kv {
@@ -14,7 +15,8 @@ struct Entry {
     const char16_t* texts[4];  // message and explanations 1 to 3
 };
 
-// Codes whose texts are fixed; 331, 332, 335, 404 to 406 and 1100 and above are composed below.
+// Codes whose texts are fixed; 335, 404 to 406 and 1100 and above are composed below. The counts in
+// 331 and 332 are part of the text: they stay as they are whatever the capacities are.
 const QHash<int, Entry>& fixedTexts() {
     static const QHash<int, Entry> table = {
     {111, {u"ラベルが長すぎます。", u"ラベルは、８文字以内の英大文字か数字です。"}},
@@ -48,6 +50,8 @@ const QHash<int, Entry>& fixedTexts() {
     {307, {u"機械語を格納する領域がなくなりました。"}},
     {315, {u"ENDに対応するSTARTがありません。"}},
     {316, {u"STARTに対応するENDがありません。"}},
+    {331, {u"ラベルが多すぎます。リテラルからもラベルが生成されます。ラベルは、200個まで利用できます。"}},
+    {332, {u"プログラムが多すぎます。プログラム（STARTとENDの組）は、同時に10個までアセンブルできます。"}},
     {351, {u"１番目のプログラムにしか、STARTの実行開始番地のラベルは指定できません。"}},
     {352, {u"STARTで実行開始番地に指定したラベルがありません。"}},
     {402, {u"不当なアドレスを参照しようとしました。"}},
@@ -74,30 +78,20 @@ const QHash<int, Entry>& fixedTexts() {
     return table;
 }
 
-QString hexWord(std::int32_t value) {
-    return QStringLiteral("%1").arg(value & 0xFFFF, 4, 16, QLatin1Char('0')).toUpper();
-}
-
 QString composedMessage(const ErrorState& e) {
     switch (e.code) {
-        case 331:
-            return QStringLiteral("ラベルが多すぎます。リテラルからもラベルが生成されます。ラベルは、") +
-                   QString::number(AssemblyState::kLabels) + QStringLiteral("個まで利用できます。");
-        case 332:
-            return QStringLiteral("プログラムが多すぎます。プログラム（STARTとENDの組）は、同時に") +
-                   QString::number(AssemblyState::kPrograms) + QStringLiteral("個までアセンブルできます。");
         case 335:
             return QStringLiteral("プログラムが長すぎます。アセンブルできるのは") +
                    QString::number(AssemblyState::kListingLines) + QStringLiteral("行までです。");
         case 404:
-            return QStringLiteral("実効アドレス（") + hexWord(e.ea) + QStringLiteral("）が、メモリを参照できる範囲（") +
-                   hexWord(e.low) + QStringLiteral("～") + hexWord(e.high) + QStringLiteral("）にありません。");
+            return QStringLiteral("実効アドレス（") + HexWord(e.ea) + QStringLiteral("）が、メモリを参照できる範囲（") +
+                   HexWord(e.low) + QStringLiteral("～") + HexWord(e.high) + QStringLiteral("）にありません。");
         case 405:
-            return QStringLiteral("機械語を設定した領域（") + hexWord(e.ea) +
+            return QStringLiteral("機械語を設定した領域（") + HexWord(e.ea) +
                    QStringLiteral("）に書き込もうとしました。\n　文法上は可能ですが、通常、そのような使い方はしません。"
                                   "\n　ミスの発見を容易にするため『KavoraⅡ』では禁止します。");
         case 406:
-            return QStringLiteral("警告!　DCで定数を設定した領域（") + hexWord(e.ea) +
+            return QStringLiteral("警告!　DCで定数を設定した領域（") + HexWord(e.ea) +
                    QStringLiteral("）に書き込みました。\n　処理は続行しますが、定数を元に戻すには再アセンブルが必要です。");
         default:
             if (e.code >= 1100)
@@ -138,8 +132,8 @@ CatalogueText Catalogue(const ErrorState& error) {
 QString ReportError(ErrorState& error, Host& host, int mode) {
     const CatalogueText text = Catalogue(error);
     error = ErrorState();
-    if (mode == 2) return QStringLiteral("　") + text.message;
-    if (text.message.isEmpty()) return QString();
+    const QString line = QStringLiteral("　") + text.message;
+    if (mode == 2 || text.message.isEmpty()) return line;
     host.beep();
     if (mode == 0) {
         const QString body = text.message + '\n' + text.explanation[0] + '\n' + text.explanation[1] + '\n' +
@@ -148,7 +142,7 @@ QString ReportError(ErrorState& error, Host& host, int mode) {
     } else {
         host.messageBox(text.message, text.title, BoxIcon::Information);
     }
-    return QStringLiteral("　") + text.message;
+    return line;
 }
 
 void ReportInternalError(Host& host, const QString& place, int number) {
@@ -161,6 +155,8 @@ void ReportInternalError(Host& host, const QString& place, int number) {
 }
 
 void RunNotes::ShowRunNote(int kind, int note) {
+    if (note == 0) note = lastNote_;
+    lastNote_ = note;
     if (kind == 9) {
         show(QString());
         return;
@@ -171,8 +167,6 @@ void RunNotes::ShowRunNote(int kind, int note) {
         return;
     }
     if (kind != 0) return;
-    if (note == 0) note = lastNote_;
-    lastNote_ = note;
     QString text;
     switch (note) {
         case 1: text = QStringLiteral("GRの初期値は、オプションで変更できます。"); break;

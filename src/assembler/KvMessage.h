@@ -50,8 +50,9 @@ public:
     RunNotes(Host& host, const MachineState& machine, const AssemblyState& assembly)
         : host_(host), machine_(machine), assembly_(assembly) {}
 
-    // kind 0: the note's text (note 0 = the note given last); kind 1: the F-notation of the
-    // instruction at PR; kind 9: clear the panel.
+    // A note of 0 stands for the note given last, whatever the kind. kind 0: the note's text when it
+    // has one; kind 1: the F-notation of the instruction at PR when PR lies in the user area;
+    // kind 9: clear the panel.
     void ShowRunNote(int kind, int note);
     // The same as ShowRunNote(9, 0), cheap enough for every instruction.
     void clear() {

@@ -4,77 +4,110 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 
 namespace kv::cp932 {
 
 namespace {
 
-// Converts with glibc's iconv in one pass. An input unit that cannot be converted is skipped
-// (skipBytes of it) and the replacement is written in its place; returns false when that happened.
-bool convert(const char* to, const char* from, const QByteArray& in, QByteArray& out, int skipBytes,
-             const QByteArray& replacement) {
+// How many input bytes an unconvertible unit takes at src.
+using UnitSize = size_t (*)(const char* src, size_t left);
+
+size_t singleByte(const char*, size_t) { return 1; }
+
+// One UTF-16 code unit, or both halves of a surrogate pair so that a character outside the basic
+// plane gets one replacement.
+size_t utf16Unit(const char* src, size_t left) {
+    const auto unit = [src](int i) {
+        return static_cast<unsigned char>(src[i]) | (static_cast<unsigned char>(src[i + 1]) << 8);
+    };
+    if (left >= 4 && unit(0) >= 0xD800 && unit(0) <= 0xDBFF && unit(2) >= 0xDC00 && unit(2) <= 0xDFFF)
+        return 4;
+    return std::min<size_t>(2, left);
+}
+
+// Converts with glibc's iconv in one pass into out, which the caller sizes for the worst case.
+// An input unit that cannot be converted is skipped and the replacement is written in its place.
+// Returns the bytes written; clean becomes false when a unit had to be replaced.
+size_t convert(const char* to, const char* from, const char* in, size_t inSize, char* out, size_t outSize,
+               UnitSize unitSize, const QByteArray& replacement, bool& clean) {
+    clean = true;
     iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-    bool clean = true;
-    out.resize(in.size() * 2 + 16);
-    char* src = const_cast<char*>(in.constData());
-    size_t srcLeft = in.size();
-    char* dst = out.data();
-    size_t dstLeft = out.size();
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        clean = false;
+        return 0;
+    }
+    char* src = const_cast<char*>(in);
+    size_t srcLeft = inSize;
+    char* dst = out;
+    size_t dstLeft = outSize;
     while (srcLeft > 0) {
         if (iconv(cd, &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1)) break;
         clean = false;
-        const size_t skip = std::min<size_t>(skipBytes, srcLeft);
+        if (errno == E2BIG || dstLeft < static_cast<size_t>(replacement.size())) break;
+        const size_t skip = unitSize(src, srcLeft);
         src += skip;
         srcLeft -= skip;
-        if (dstLeft < static_cast<size_t>(replacement.size())) break;
         std::copy(replacement.begin(), replacement.end(), dst);
         dst += replacement.size();
         dstLeft -= replacement.size();
     }
     iconv_close(cd);
-    out.resize(out.size() - dstLeft);
-    return clean;
+    return outSize - dstLeft;
 }
 
-QByteArray utf16Bytes(const QString& text) {
-    return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+// UTF-16 to code page 932: every code unit gives at most two bytes.
+QByteArray toCp932(const QString& text, bool& clean) {
+    QByteArray out(text.size() * 2, Qt::Uninitialized);
+    const size_t n = convert("CP932", "UTF-16LE", reinterpret_cast<const char*>(text.utf16()),
+                             static_cast<size_t>(text.size()) * 2, out.data(), out.size(), utf16Unit, "?", clean);
+    out.truncate(static_cast<qsizetype>(n));
+    return out;
 }
 
-QString fromUtf16Bytes(const QByteArray& bytes) {
-    return QString(reinterpret_cast<const QChar*>(bytes.constData()), bytes.size() / 2);
+// Code page 932 to UTF-16: every byte or byte pair gives one code unit, an invalid byte U+FFFD.
+QString fromCp932(const QByteArray& bytes, bool& clean) {
+    QString out(bytes.size(), Qt::Uninitialized);
+    const size_t n = convert("UTF-16LE", "CP932", bytes.constData(), bytes.size(),
+                             reinterpret_cast<char*>(out.data()), static_cast<size_t>(out.size()) * 2, singleByte,
+                             QByteArray("\xFD\xFF", 2), clean);
+    out.truncate(static_cast<qsizetype>(n / 2));
+    return out;
+}
+
+bool isSurrogatePair(const QString& text) {
+    return text.size() == 2 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
 }
 
 }  // namespace
 
 int codeOf(const QString& character) {
-    QByteArray out;
-    if (character.isEmpty() || !convert("CP932", "UTF-16LE", utf16Bytes(character), out, 2, "?")) return -1;
+    if (character.size() != 1 && !isSurrogatePair(character)) return -1;
+    bool clean = false;
+    const QByteArray out = toCp932(character, clean);
+    if (!clean) return -1;
     if (out.size() == 1) return static_cast<unsigned char>(out[0]);
     if (out.size() == 2) return (static_cast<unsigned char>(out[0]) << 8) | static_cast<unsigned char>(out[1]);
     return -1;
 }
 
 QByteArray encode(const QString& text) {
-    QByteArray out;
-    convert("CP932", "UTF-16LE", utf16Bytes(text), out, 2, "?");
-    return out;
+    bool clean = false;
+    return toCp932(text, clean);
 }
 
 QString decode(const QByteArray& bytes) {
-    QByteArray out;
-    convert("UTF-16LE", "CP932", bytes, out, 1, QByteArray("\xFD\xFF", 2));
-    return fromUtf16Bytes(out);
+    bool clean = false;
+    return fromCp932(bytes, clean);
 }
 
 QChar characterOf(int byte) {
     static const std::array<QChar, 256> table = [] {
         std::array<QChar, 256> t{};
         for (int b = 0; b < 256; ++b) {
-            QByteArray out;
-            const bool ok = convert("UTF-16LE", "CP932", QByteArray(1, static_cast<char>(b)), out, 1, "");
-            const QString character = fromUtf16Bytes(out);
-            t[b] = ok && character.size() == 1 ? character[0] : QChar('?');
+            bool clean = false;
+            const QString character = fromCp932(QByteArray(1, static_cast<char>(b)), clean);
+            t[b] = clean && character.size() == 1 ? character[0] : QChar('?');
         }
         return t;
     }();

@@ -40,10 +40,11 @@ QString FormatCharWord(std::int64_t value) {
 }
 
 QString FormatBinaryWord(std::int64_t value) {
+    const std::uint32_t bits = static_cast<std::uint32_t>(value & 0xFFFF);
     QString text;
     text.reserve(20);
     for (int group = 3; group >= 0; --group) {
-        for (int b = 3; b >= 0; --b) text += (value >> (group * 4 + b)) & 1 ? QLatin1Char('1') : QLatin1Char('0');
+        for (int b = 3; b >= 0; --b) text += (bits >> (group * 4 + b)) & 1 ? QLatin1Char('1') : QLatin1Char('0');
         text += QLatin1Char(' ');
     }
     return text;

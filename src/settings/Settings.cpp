@@ -15,14 +15,11 @@ namespace {
 
 const char kTitleLine[] = "■『KavoraⅡ』環境設定ファイル Ver 1.33（このファイルは、変更しないでください。）";
 
-// The values of one line, separated by one or more blanks or a comma.
-QStringList valuesOf(const QString& line) {
-    static const QRegularExpression separators(QStringLiteral("\\s*,\\s*|\\s+"));
-    return line.trimmed().split(separators);
-}
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
-// Reads the lines of the file one value at a time. A value that is not a number, or a line with
-// too few values, ends the reading; a number outside its range leaves the default in place.
+// Reads the lines of the file one value at a time. Values are separated by one or more blanks or
+// by a comma (with blanks around it). A value that is not a whole number, or a line with too few
+// values, ends the reading; a number outside its range leaves the setting as it was (its default).
 class LineReader {
 public:
     explicit LineReader(QStringList lines) : lines_(std::move(lines)) {}
@@ -30,38 +27,54 @@ public:
     bool next() {
         if (index_ >= lines_.size()) return false;
         line_ = lines_[index_++];
-        values_ = valuesOf(line_);
-        column_ = 0;
+        position_ = 0;
         return true;
     }
     const QString& line() const { return line_; }
 
     template <typename T>
     bool read(T& target, std::int64_t low, std::int64_t high) {
-        if (column_ >= values_.size()) return false;
-        const QString& text = values_[column_++];
-        static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+$"));
-        if (!number.match(text).hasMatch()) return false;
+        skipSeparator();
+        const int start = position_;
+        while (position_ < line_.size() && !isBlank(line_[position_]) && line_[position_] != QLatin1Char(','))
+            ++position_;
+        const QString text = line_.mid(start, position_ - start);
+        if (!isWholeNumber(text)) return false;
         bool fits = false;
         const std::int64_t value = text.toLongLong(&fits);
         if (fits && value >= low && value <= high) target = static_cast<T>(value);
         return true;
     }
 
-    // The rest of the line after the values read so far, up to a comma.
-    QString text() const {
-        QString rest = line_.trimmed();
-        static const QRegularExpression leading(QStringLiteral("^\\s*[^\\s,]+(\\s*,\\s*|\\s+)"));
-        for (int i = 0; i < column_; ++i) rest.remove(leading);
-        return rest.section(QLatin1Char(','), 0, 0).trimmed();
+    // A text value: from the next value up to a comma or the end of the line, without the blanks
+    // around it.
+    QString text() {
+        skipSeparator();
+        const int comma = line_.indexOf(QLatin1Char(','), position_);
+        const int end = comma < 0 ? line_.size() : comma;
+        const QString value = line_.mid(position_, end - position_).trimmed();
+        position_ = end;
+        return value;
     }
 
 private:
+    void skipSeparator() {
+        while (position_ < line_.size() && isBlank(line_[position_])) ++position_;
+        if (position_ < line_.size() && line_[position_] == QLatin1Char(',')) ++position_;
+        while (position_ < line_.size() && isBlank(line_[position_])) ++position_;
+    }
+    static bool isWholeNumber(const QString& text) {
+        const int first = text.startsWith(QLatin1Char('+')) || text.startsWith(QLatin1Char('-')) ? 1 : 0;
+        if (text.size() <= first) return false;
+        for (int i = first; i < text.size(); ++i)
+            if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9')) return false;
+        return true;
+    }
+
     QStringList lines_;
     int index_ = 0;
     QString line_;
-    QStringList values_;
-    int column_ = 0;
+    int position_ = 0;
 };
 
 constexpr std::int64_t kTwipsLimit = 1 << 22;
@@ -114,6 +127,21 @@ QString numbers(std::initializer_list<std::int64_t> values) {
     return texts.join(QLatin1Char(' '));
 }
 
+// The lines of the file. Only the first megabyte is read (the file holds fourteen short lines): a
+// line cut off there counts as missing. A line break after the last line is optional.
+bool readLines(const QString& path, QStringList& lines) {
+    constexpr qint64 kMaxSize = 1 << 20;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    QByteArray bytes = file.read(kMaxSize + 1);
+    const bool cut = bytes.size() > kMaxSize;
+    if (cut) bytes.truncate(bytes.lastIndexOf('\n', kMaxSize - 1) + 1);
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
+    lines = cp932::decode(bytes).split(lineBreak);
+    if (lines.last().isEmpty()) lines.removeLast();
+    return true;
+}
+
 }  // namespace
 
 void SetDefaults(Settings& settings, double twipsPerPixel, const QString& programFolder) {
@@ -124,12 +152,10 @@ void SetDefaults(Settings& settings, double twipsPerPixel, const QString& progra
 }
 
 bool ReadSettings(Settings& settings, const QString& path) {
-    QFile file(path);
-    const qint64 kMaxSize = 1 << 20;
-    bool ok = file.open(QIODevice::ReadOnly) && file.size() <= kMaxSize;
+    QStringList lines;
+    bool ok = readLines(path, lines);
     if (ok) {
-        const QString text = cp932::decode(file.read(kMaxSize));
-        LineReader in(text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r"))));
+        LineReader in(lines);
         ok = in.next() && in.next() && readGeometry(in, settings) && readStartUp(in, settings) &&
              readMachine(in, settings) && readTrace(in, settings) && readFontsAndColumns(in, settings) &&
              readRecentFiles(in, settings);
@@ -141,10 +167,10 @@ bool ReadSettings(Settings& settings, const QString& path) {
     return ok;
 }
 
-bool WriteSettings(const Settings& s, const QString& path) {
+bool WriteSettings(const Settings& s, const QString& path, const QDate& date) {
     QStringList lines;
     lines << QString::fromUtf8(kTitleLine);
-    lines << QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat);
+    lines << QLocale::system().toString(date, QLocale::LongFormat);
     lines << numbers({s.windowTop, s.windowLeft, s.windowWidth, s.windowHeight});
     lines << numbers({s.editorKind, s.maximiseAtStart, s.loadInitialFile}) + QLatin1Char(' ') + s.sourceFolder;
     lines << numbers({s.userStart, s.initialValue});
@@ -158,6 +184,7 @@ bool WriteSettings(const Settings& s, const QString& path) {
     for (const QString& file : s.recentFiles) lines << file;
 
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) return false;
     file.write(cp932::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
     return file.commit();

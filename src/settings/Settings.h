@@ -1,6 +1,7 @@
 #pragma once
 // All persistent preferences of the workbench and the file "Kavora2.inis" that keeps them.
 
+#include <QDate>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -44,11 +45,13 @@ inline constexpr char kSettingsFileName[] = "Kavora2.inis";
 // Every setting to its default. twipsPerPixel converts the default window size of 800 x 568 pixels;
 // programFolder is the default source folder.
 void SetDefaults(Settings& settings, double twipsPerPixel, const QString& programFolder);
-// Reads the file over the current values. On any failure the values read so far stay, the
-// load-initial-file setting becomes 0 and the first-start flag 1. Returns false on failure.
+// Reads the file over the current values (the defaults). A number outside its range leaves the
+// setting as it was. On any failure (no file, a value that is no number, too few values or lines)
+// the values read so far stay, the load-initial-file setting becomes 0 and the first-start flag 1.
+// Returns false on failure.
 bool ReadSettings(Settings& settings, const QString& path);
 // Writes the file anew, code page 932 with CR LF; returns false on failure (never a message).
-// The date line is written in the long date format of the given date.
-bool WriteSettings(const Settings& settings, const QString& path);
+// The second line is the date in the system's long date format.
+bool WriteSettings(const Settings& settings, const QString& path, const QDate& date = QDate::currentDate());
 
 }  // namespace kv

@@ -1,18 +1,13 @@
 #include "simulator/Executor.h"
 
-#include "assembler/KvMessage.h"
-#include "settings/Settings.h"
-
 namespace kv {
 
 namespace {
 
-inline std::int32_t unsignedWord(std::int32_t v) { return v & 0xFFFF; }
-inline std::int32_t signedWord(std::int32_t v) { return static_cast<std::int16_t>(v & 0xFFFF); }
-inline char bit(std::int32_t v, int n) { return (v >> n) & 1 ? '1' : '0'; }
-
 // First bytes below this one are the standard instructions, whose register fields are checked.
 constexpr std::uint32_t kFirstExtended = 0x90;
+// A register field above 7 has this bit set in the first word.
+constexpr std::uint32_t kHighRegisterBits = 0x88;
 
 }  // namespace
 
@@ -26,15 +21,25 @@ StepResult Executor::ExecuteOne() {
     const std::uint32_t w = unsignedWord(m_.word(m_.PR));
     const int r1 = (w >> 4) & 0xF;
     const int r2 = w & 0xF;
-    if ((w >> 8) < kFirstExtended) {
-        if (r1 > 7) return fail(151, 4);
-        if (r2 > 7) return fail(152, 5);
+    if (w & kHighRegisterBits) {
+        if (const StepResult refused = checkRegisterFields(w >> 8, r1, r2)) return refused;
     }
 
-    StepResult result = execute(w, r1, r2);
+    const StepResult result = execute(w, r1, r2);
     if (result != 0) return result;
-    if (m_.inArea(m_.PR) && (m_.kindAt(m_.PR) & kind::Breakpoint)) result = step::Breakpoint;
-    return result;
+    // PR lies in the area (checked above): a breakpoint stops after the marked instruction.
+    return m_.kindAt(m_.PR) & kind::Breakpoint ? step::Breakpoint : 0;
+}
+
+// The standard instructions name registers in both fields. Of the codes from #90 up, SVC names an
+// index register and #F2 and #F4 name the first and last register of a block; the others do not use
+// the fields. A field above 7 is refused before anything changes.
+StepResult Executor::checkRegisterFields(std::uint32_t code, int r1, int r2) {
+    const bool usesR1 = code < kFirstExtended || code == 0xF2 || code == 0xF4;
+    const bool usesR2 = usesR1 || code == 0xF0;
+    if (usesR1 && r1 > 7) return fail(151, 4);
+    if (usesR2 && r2 > 7) return fail(152, 5);
+    return 0;
 }
 
 StepResult Executor::execute(std::uint32_t w, int r1, int r2) {
@@ -43,20 +48,25 @@ StepResult Executor::execute(std::uint32_t w, int r1, int r2) {
     m_.nextPR = m_.PR + 2;
     switch (code) {
         case 0x00: m_.nextPR = m_.PR + 1; m_.EA = -1; return 0;
-        // Register forms: the operand is GR[r2]; they work as the address form four codes below.
-        case 0x14: case 0x24: case 0x25: case 0x26: case 0x27: case 0x34: case 0x35: case 0x36:
-        case 0x44: case 0x45:
-            m_.nextPR = m_.PR + 1;
-            m_.EA = -1;
-            operate(code - 4, gr, unsignedWord(m_.GR[r2]));
-            return 0;
+        // LD, ADDA, SUBA, ADDL, SUBL, AND, OR, XOR, CPA, CPL: the address forms take the word at
+        // EA, the register forms (the same code + 4) take GR[r2].
         case 0x10: case 0x20: case 0x21: case 0x22: case 0x23: case 0x30: case 0x31: case 0x32:
-        case 0x40: case 0x41: {
-            ComputeEA(r2);
-            StepResult result = 0;
-            const std::int32_t operand = unsignedWord(ReadOperand(result));
-            if (result == 0) operate(code, gr, operand);
-            return result;
+        case 0x40: case 0x41:
+        case 0x14: case 0x24: case 0x25: case 0x26: case 0x27: case 0x34: case 0x35: case 0x36:
+        case 0x44: case 0x45: {
+            std::int32_t operand = 0;
+            if (code & 4) {
+                m_.nextPR = m_.PR + 1;
+                m_.EA = -1;
+                operand = unsignedWord(m_.GR[r2]);
+            } else {
+                ComputeEA(r2);
+                StepResult result = 0;
+                operand = unsignedWord(ReadOperand(result));
+                if (result != 0) return result;
+            }
+            operate(code & ~4u, gr, operand);
+            return 0;
         }
         case 0x11: ComputeEA(r2); return WriteOperand(unsignedWord(gr));
         case 0x12: ComputeEA(r2); gr = m_.EA; return 0;
@@ -78,12 +88,13 @@ StepResult Executor::execute(std::uint32_t w, int r1, int r2) {
         case 0x81: m_.EA = -1; return ret();
         case 0xA0: m_.nextPR = m_.PR + 3; return copy(w);
         case 0xF0:
-            if (r2 > 7) return fail(152, 5);
             ComputeEA(r2);
             return calls_.PerformSvc();
         case 0xF1: case 0xF2: case 0xF3: case 0xF4: return registerBlock(code, r1, r2);
         default: {
             const std::uint32_t group = code >> 4;
+            // Every group-F code computes EA first, the invalid ones too.
+            if (group == 0xF) ComputeEA(r2);
             error_.raise(403);
             return group == 0 || group == 9 || (group >= 0xB && group <= 0xE) ? 2 : 3;
         }
@@ -145,73 +156,14 @@ StepResult Executor::registerBlock(std::uint32_t code, int r1, int r2) {
     ComputeEA(r2);
     m_.nextPR = m_.PR + 1;
     if (code == 0xF3) return popRegisters(1, 7);
-    if ((code == 0xF2 || code == 0xF4) && (r1 > 7 || r2 > 7))
-        return r1 > 7 ? fail(151, 4) : fail(152, 5);
     if (code == 0xF4) return popRegisters(r1, r2);
-    if (m_.SP - 8 < m_.userStart) return fail(402, 3);
+    if (std::int64_t{m_.SP} - 8 < m_.userStart) return fail(402, 3);
     return code == 0xF1 ? pushRegisters(1, 7) : pushRegisters(r1, r2);
 }
 
 StepResult Executor::jumpIf(bool condition) {
     if (condition) m_.nextPR = m_.EA;
     return 0;
-}
-
-void Executor::ComputeEA(int x) {
-    const std::int32_t adr = unsignedWord(m_.word(m_.PR + 1));
-    m_.EA = x >= 1 && x <= 7 ? unsignedWord(adr + unsignedWord(m_.GR[x])) : adr;
-}
-
-std::int32_t Executor::ReadOperand(StepResult& result) {
-    if (!m_.inArea(m_.EA)) {
-        error_.raiseAddress(404, m_.EA, m_.userStart, m_.userEnd);
-        result = 9;
-        return 0;
-    }
-    return m_.word(m_.EA);
-}
-
-StepResult Executor::WriteOperand(std::int32_t value) {
-    if (!m_.inArea(m_.EA)) {
-        error_.raiseAddress(404, m_.EA, m_.userStart, m_.userEnd);
-        return 9;
-    }
-    switch (m_.kindAt(m_.EA) & 0x7F) {
-        case kind::Instruction:
-            error_.raiseAddress(405, m_.EA, m_.userStart, m_.userEnd);
-            return 9;
-        case kind::Constant:
-            error_.raiseAddress(406, m_.EA, m_.userStart, m_.userEnd);
-            calls_.WarnConstantWrite();
-            break;
-        default: break;
-    }
-    m_.word(m_.EA) = value;
-    return 0;
-}
-
-void Executor::SetFlagsLoad(std::int32_t value16) {
-    m_.OF = '0';
-    m_.SF = bit(value16, 15);
-    m_.ZF = unsignedWord(value16) == 0 ? '1' : '0';
-}
-
-void Executor::SetFlagsArithmetic(std::int32_t v) {
-    m_.OF = v < -32768 || v > 32767 ? '1' : '0';
-    m_.SF = bit(v, 15);
-    m_.ZF = unsignedWord(v) == 0 ? '1' : '0';
-}
-
-void Executor::SetFlagsLogical(std::int32_t v) {
-    m_.OF = v < 0 || v > 65535 ? '1' : '0';
-    m_.ZF = unsignedWord(v) == 0 ? '1' : '0';
-    m_.SF = settings_.frSwitch == 1 ? bit(v, 15) : '0';
-}
-
-void Executor::SetFlagsCompare(std::int32_t d) {
-    m_.OF = '0';
-    m_.SF = d < 0 ? '1' : '0';
-    m_.ZF = d == 0 ? '1' : '0';
 }
 
 // Shift counts above 16 count as 16; OF receives the last bit shifted out.
@@ -248,9 +200,10 @@ StepResult Executor::shift(std::uint32_t code, std::int32_t& gr) {
     return 0;
 }
 
-// A push first moves SP down, then stores; it may not leave the area.
+// A push first moves SP down, then stores; it may not go below the area (nor start outside the
+// machine's words).
 StepResult Executor::push(std::int32_t value) {
-    if (m_.SP - 1 < m_.userStart || !m_.holds(m_.SP - 1)) return fail(402, 3);
+    if (!m_.holds(std::int64_t{m_.SP} - 1)) return fail(402, 3);
     m_.SP -= 1;
     m_.word(m_.SP) = value;
     return 0;

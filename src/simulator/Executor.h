@@ -6,13 +6,11 @@
 #include <QString>
 #include <cstdint>
 
+#include "assembler/KvMessage.h"
 #include "machine/MachineState.h"
+#include "settings/Settings.h"
 
 namespace kv {
-
-struct ErrorState;
-struct Settings;
-class RunNotes;
 
 // The outcome of one step: 0 go on, 1 to 9 failed, or one of the endings below.
 using StepResult = std::int32_t;
@@ -43,7 +41,10 @@ public:
 
     StepResult ExecuteOne();
 
-    // EA of a two-word form from the address word at PR + 1 and the index register x.
+    // The helpers below are defined at the end of this header, inline: every step uses them.
+
+    // EA of a two-word form from the address word at PR + 1 and the index register x (1 to 7; 0
+    // means none).
     void ComputeEA(int x);
     // Checked read of the word at EA; result 9 (error 404) outside the user area.
     std::int32_t ReadOperand(StepResult& result);
@@ -58,6 +59,11 @@ public:
     void SetFlagsCompare(std::int32_t d);
 
 private:
+    static std::int32_t unsignedWord(std::int32_t v) { return v & 0xFFFF; }
+    static std::int32_t signedWord(std::int32_t v) { return static_cast<std::int16_t>(v & 0xFFFF); }
+    static char bit(std::int32_t v, int n) { return (v >> n) & 1 ? '1' : '0'; }
+
+    StepResult checkRegisterFields(std::uint32_t code, int r1, int r2);
     StepResult execute(std::uint32_t word, int r1, int r2);
     void operate(std::uint32_t code, std::int32_t& gr, std::int32_t operand);
     std::int32_t arithmetic(std::int32_t v);
@@ -81,5 +87,60 @@ private:
     RunNotes& notes_;
     SupervisorCalls& calls_;
 };
+
+inline void Executor::ComputeEA(int x) {
+    const std::int32_t adr = unsignedWord(m_.word(m_.PR + 1));
+    m_.EA = x >= 1 && x <= 7 ? unsignedWord(adr + unsignedWord(m_.GR[x])) : adr;
+}
+
+inline std::int32_t Executor::ReadOperand(StepResult& result) {
+    if (m_.inArea(m_.EA)) return m_.word(m_.EA);
+    error_.raiseAddress(404, m_.EA, m_.userStart, m_.userEnd);
+    result = 9;
+    return 0;
+}
+
+inline StepResult Executor::WriteOperand(std::int32_t value) {
+    if (!m_.inArea(m_.EA)) {
+        error_.raiseAddress(404, m_.EA, m_.userStart, m_.userEnd);
+        return 9;
+    }
+    switch (m_.kindAt(m_.EA) & 0x7F) {
+        case kind::Instruction:
+            error_.raiseAddress(405, m_.EA, m_.userStart, m_.userEnd);
+            return 9;
+        case kind::Constant:
+            error_.raiseAddress(406, m_.EA, m_.userStart, m_.userEnd);
+            calls_.WarnConstantWrite();
+            break;
+        default: break;
+    }
+    m_.word(m_.EA) = value;
+    return 0;
+}
+
+inline void Executor::SetFlagsLoad(std::int32_t value16) {
+    m_.OF = '0';
+    m_.SF = bit(value16, 15);
+    m_.ZF = unsignedWord(value16) == 0 ? '1' : '0';
+}
+
+inline void Executor::SetFlagsArithmetic(std::int32_t v) {
+    m_.OF = v < -32768 || v > 32767 ? '1' : '0';
+    m_.SF = bit(v, 15);
+    m_.ZF = unsignedWord(v) == 0 ? '1' : '0';
+}
+
+inline void Executor::SetFlagsLogical(std::int32_t v) {
+    m_.OF = v < 0 || v > 65535 ? '1' : '0';
+    m_.ZF = unsignedWord(v) == 0 ? '1' : '0';
+    m_.SF = settings_.frSwitch == 1 ? bit(v, 15) : '0';
+}
+
+inline void Executor::SetFlagsCompare(std::int32_t d) {
+    m_.OF = '0';
+    m_.SF = d < 0 ? '1' : '0';
+    m_.ZF = d == 0 ? '1' : '0';
+}
 
 }  // namespace kv

@@ -1,0 +1,173 @@
+// Speed of the executor: three programs, loaded as machine words, run through ExecuteOne the way the
+// run loop does it (step, PR := nextPR, stop on a result other than 0). Prints millions of
+// instructions per second of processor time for each program, the median of several repetitions,
+// and the total.
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <initializer_list>
+#include <vector>
+
+#include "RecordingHost.h"
+#include "assembler/AssemblyState.h"
+#include "assembler/KvMessage.h"
+#include "machine/MachineState.h"
+#include "settings/Settings.h"
+#include "simulator/Executor.h"
+
+namespace {
+
+constexpr long long kInstructionsPerRepetition = 30'000'000;
+constexpr int kRepetitions = 7;
+
+struct Program {
+    const char* name;
+    // Address, words, kind of the words.
+    struct Block {
+        std::int32_t address;
+        std::vector<std::int32_t> words;
+        std::uint16_t wordKind;
+    };
+    std::vector<Block> blocks;
+};
+
+// LAD GR2,0; LAD GR1,0; LOOP LAD GR1,1,GR1; CPL GR1,GR2; JNZ LOOP; RET - 65536 rounds.
+const Program kCounting{"counting loop (LAD, CPL, JNZ)",
+                        {{0x8000,
+                          {0x1220, 0x0000, 0x1210, 0x0000, 0x1211, 0x0001, 0x4512, 0x6200, 0x8004, 0x8100},
+                          kv::kind::Instruction}}};
+
+// 1000 x 1000 rounds of an inner loop that counts GR2 and sums it into GR3.
+//       LAD  GR1,0
+// OUTER LAD  GR2,0
+// INNER ADDA GR2,ONE
+//       ADDA GR3,GR2
+//       CPA  GR2,LIMIT
+//       JNZ  INNER
+//       ADDA GR1,ONE
+//       CPA  GR1,LIMIT
+//       JNZ  OUTER
+//       RET
+const Program kNested{"nested loop (ADDA, CPA, JNZ)",
+                      {{0x8000,
+                        {0x1210, 0x0000, 0x1220, 0x0000, 0x2020, 0x8020, 0x2432, 0x4020, 0x8021, 0x6200,
+                         0x8004, 0x2010, 0x8020, 0x4010, 0x8021, 0x6200, 0x8002, 0x8100},
+                        kv::kind::Instruction},
+                       {0x8020, {1, 1000}, kv::kind::Constant}}};
+
+// 100 times: copy 1024 words from SRC to DST, each plus one, walking an index register.
+//       LAD  GR3,0
+// AGAIN LAD  GR1,0
+// LOOP  LD   GR2,SRC,GR1
+//       LAD  GR2,1,GR2
+//       ST   GR2,DST,GR1
+//       LAD  GR1,1,GR1
+//       CPA  GR1,COUNT
+//       JNZ  LOOP
+//       LAD  GR3,1,GR3
+//       CPA  GR3,TIMES
+//       JNZ  AGAIN
+//       RET
+const Program kWalking{
+    "memory walk (LD, ST, LAD, index)",
+    {{0x8000,
+      {0x1230, 0x0000, 0x1210, 0x0000, 0x1021, 0x8100, 0x1222, 0x0001, 0x1121, 0x8500, 0x1211, 0x0001,
+       0x4010, 0x8020, 0x6200, 0x8004, 0x1233, 0x0001, 0x4030, 0x8021, 0x6200, 0x8002, 0x8100},
+      kv::kind::Instruction},
+     {0x8020, {1024, 100}, kv::kind::Constant}}};
+
+struct Machine {
+    kv::MachineState machine;
+    kv::ErrorState error;
+    kv::Settings settings;
+    kv::testing::RecordingHost host;
+    kv::AssemblyState assembly;
+    kv::RunNotes notes{host, machine, assembly};
+
+    // IN, OUT and SVC never occur in these programs.
+    struct NoCalls : kv::SupervisorCalls {
+        kv::StepResult PerformIn() override { return 3; }
+        kv::StepResult PerformOut() override { return 3; }
+        kv::StepResult PerformSvc() override { return 3; }
+        void WarnConstantWrite() override {}
+        void ReportInternalError(const QString&, int) override {}
+    } calls;
+    kv::Executor executor{machine, error, settings, notes, calls};
+
+    explicit Machine(const Program& program) {
+        for (const auto& block : program.blocks)
+            for (std::size_t i = 0; i < block.words.size(); ++i) {
+                machine.word(block.address + static_cast<std::int32_t>(i)) = block.words[i];
+                machine.wordKinds[block.address - machine.userStart + i] = block.wordKind;
+            }
+    }
+
+    // Runs the program again and again from its start until the limit; returns the instructions
+    // executed. Stops early (and says so) when a step fails.
+    long long run(long long limit) {
+        long long executed = 0;
+        while (executed < limit) {
+            machine.ResetForRun();
+            kv::StepResult result = 0;
+            while (executed < limit) {
+                result = executor.ExecuteOne();
+                ++executed;
+                if (result != 0) break;
+                machine.PR = machine.nextPR;
+            }
+            if (result != 0 && result != kv::step::NormalEnd) {
+                std::printf("  stopped with result %d, error %d at %04X\n", result, error.code, machine.PR);
+                break;
+            }
+        }
+        return executed;
+    }
+};
+
+// The processor time of this thread: other programs running on a busy machine do not count.
+double cpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + t.tv_nsec / 1e9;
+}
+
+struct Figure {
+    double median = 0;
+    long long instructions = 0;
+    double seconds = 0;
+};
+
+Figure measure(const Program& program) {
+    Machine m(program);
+    std::vector<double> rates;
+    Figure figure;
+    for (int r = 0; r < kRepetitions; ++r) {
+        const double start = cpuSeconds();
+        const long long executed = m.run(kInstructionsPerRepetition);
+        const double elapsed = cpuSeconds() - start;
+        rates.push_back(executed / elapsed / 1e6);
+        figure.instructions += executed;
+        figure.seconds += elapsed;
+    }
+    std::sort(rates.begin(), rates.end());
+    figure.median = rates[rates.size() / 2];
+    std::printf("%-36s %8.1f M instructions/s  (median of %d, %lld instructions each)\n", program.name,
+                figure.median, kRepetitions, kInstructionsPerRepetition);
+    return figure;
+}
+
+}  // namespace
+
+int main() {
+    long long instructions = 0;
+    double seconds = 0;
+    for (const Program* program : {&kCounting, &kNested, &kWalking}) {
+        const Figure f = measure(*program);
+        instructions += f.instructions;
+        seconds += f.seconds;
+    }
+    std::printf("%-36s %8.1f M instructions/s  (%lld instructions in %.2f s of processor time)\n", "total",
+                instructions / seconds / 1e6, instructions, seconds);
+    return 0;
+}

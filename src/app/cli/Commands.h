@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+
+namespace kv::cli {
+
+inline constexpr char kUsage[] =
+    "Usage:\n"
+    "  kavora2-cli asm FILE [--list asm|alt|afk] [--settings FILE]\n"
+    "      Assembles and links FILE as the workbench's assemble command does and prints every\n"
+    "      line of the message pane. After a successful assembly an empty line and the chosen\n"
+    "      listing follow (default asm: the assembly list; alt: the address list; afk: the\n"
+    "      F-notation list).\n"
+    "  kavora2-cli run FILE [--trace] [--records FILE] [--eof -1|0] [--max-steps N] [--settings FILE]\n"
+    "      Assembles and links FILE (messages to standard error), then runs it as the workbench's\n"
+    "      \"実行\" button does, or traces it with --trace, and prints the console transcript.\n"
+    "      IN reads one line of standard input per execution; the end of standard input ends the\n"
+    "      run as \"実行終了\" would. --records reads IN's records from a virtual file device text\n"
+    "      instead, --eof sets its end-of-file value; --max-steps stops the run after N instructions.\n"
+    "\n"
+    "FILE is a program file (\";*** [KavoraⅡ] ***\" header) or plain CASL II text, in code page 932\n"
+    "or UTF-8. Without --settings the defaults are used (user area #8000, initial value #7FFF,\n"
+    "column widths 10, 10, 20); the workbench's own settings file is never read or written.\n"
+    "Boxes the workbench would show are written to standard error.\n"
+    "\n"
+    "Exit status: asm: 0 assembled and linked, 1 assembly or link failed, 2 usage or file error.\n"
+    "run: 0 \"■正常終了\", 1 assembly or link failure, 2 usage or file error, 3 \"■異常終了\",\n"
+    "4 \"■強制終了\".\n";
+
+int AsmCommand(QStringList args);
+int RunCommand(QStringList args);
+
+}  // namespace kv::cli

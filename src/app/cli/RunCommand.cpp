@@ -1,0 +1,108 @@
+#include <QFile>
+#include <cstdio>
+
+#include "app/cli/CliHost.h"
+#include "app/cli/Commands.h"
+#include "app/cli/Options.h"
+#include "filedevice/VirtualFileDevice.h"
+#include "machine/CodePage932.h"
+#include "simulator/KvRun.h"
+#include "simulator/Trace.h"
+#include "workbench/AssembleCommand.h"
+#include "workbench/Session.h"
+
+namespace kv::cli {
+
+namespace {
+
+struct RunOptions {
+    QString file, settingsFile, recordsFile;
+    bool trace = false;
+    int endOfFile = -1;
+    qint64 maxSteps = 0;
+};
+
+// Reads the options; returns an error text, empty when they are all right.
+QString parseRunOptions(QStringList args, RunOptions& o) {
+    QString value;
+    for (int i = 0; i < args.size();) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--trace")) {
+            o.trace = true;
+            args.removeAt(i);
+        } else if (a == QLatin1String("--records")) {
+            if (!takeValue(args, i, o.recordsFile)) return QStringLiteral("--records needs a file");
+        } else if (a == QLatin1String("--settings")) {
+            if (!takeValue(args, i, o.settingsFile)) return QStringLiteral("--settings needs a file");
+        } else if (a == QLatin1String("--eof")) {
+            if (!takeValue(args, i, value) || (value != QLatin1String("-1") && value != QLatin1String("0")))
+                return QStringLiteral("--eof needs -1 or 0");
+            o.endOfFile = value.toInt();
+        } else if (a == QLatin1String("--max-steps")) {
+            bool ok = false;
+            if (!takeValue(args, i, value) || (o.maxSteps = value.toLongLong(&ok), !ok) || o.maxSteps < 1)
+                return QStringLiteral("--max-steps needs a positive number");
+        } else {
+            ++i;
+        }
+    }
+    if (args.size() != 1 || args[0].startsWith(QLatin1String("--")))
+        return QStringLiteral("run needs exactly one FILE (try --help)");
+    o.file = args[0];
+    return QString();
+}
+
+// The record text as the input device window's "開く" loads a data file: its lines joined by line
+// breaks, none after the last.
+bool loadRecords(const QString& path, VirtualFileDevice& device) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    QString text = cp932::decodeTextFile(file.readAll());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    device.recordText = text;
+    device.inputDevice = InputDevice::VirtualFile;
+    return true;
+}
+
+int exitStatus(StepResult result) {
+    if (result == step::NormalEnd) return 0;
+    if (result == step::StopRequested) return 4;
+    return 3;
+}
+
+}  // namespace
+
+int RunCommand(QStringList args) {
+    RunOptions o;
+    const QString problem = parseRunOptions(args, o);
+    if (!problem.isEmpty()) return usageError(problem);
+
+    Session session;
+    if (!loadSettings(session, o.settingsFile)) return usageError(QStringLiteral("cannot read settings file ") + o.settingsFile);
+    CliHost host(stderr);
+    QString source;
+    if (!loadSource(session, o.file, source, host)) return usageError(QStringLiteral("cannot read ") + o.file);
+    VirtualFileDevice device;
+    device.endOfFileValue = static_cast<std::int16_t>(o.endOfFile);
+    if (!o.recordsFile.isEmpty() && !loadRecords(o.recordsFile, device))
+        return usageError(QStringLiteral("cannot read ") + o.recordsFile);
+
+    AssembleContext context{session.table, session.settings, session.machine, session.assembly, session.error, host};
+    const AssembleOutcome outcome = AssembleAndLink(context, source);
+    if (!outcome.assembled || !outcome.linked) return 1;
+
+    TraceOptions trace;
+    trace.load(session.settings.trace);
+    RunNotes notes(host, session.machine, session.assembly);
+    RunControl run(session.machine, session.assembly, session.error, session.settings, trace, device, notes, host);
+    host.onLine = [&run](const QString& line) { run.DeliverConsoleLine(line); };
+    host.onEndOfInput = [&run] { run.ConsoleStop(); };
+    run.setStepLimit(o.maxSteps);
+    run.PrepareRunMode();
+    if (o.trace) run.RunTrace();
+    else run.RunAll();
+    return exitStatus(run.lastResult());
+}
+
+}  // namespace kv::cli

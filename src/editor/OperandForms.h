@@ -1,0 +1,76 @@
+#pragma once
+// The operand grammar of each operand form and the small pieces the forms share.
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <array>
+#include <cstdint>
+
+namespace kv {
+
+struct ParseContext;
+struct MachineState;
+struct ExtractedOperand;
+
+// The words at the location counter, for a machine that may not hold the address: a store to an
+// address outside the machine's words is dropped, a read of one gives 0.
+std::int32_t WordAt(const MachineState& machine, std::int64_t address);
+void StoreWord(MachineState& machine, std::int64_t address, std::int32_t value);
+void StoreKind(MachineState& machine, std::int64_t address, std::uint16_t kind);
+
+// What the first character of a constant or address makes of it.
+enum class Start { Decimal, Hex, Label, Character, Literal, Other };
+Start StartOf(QStringView text);
+
+// A "." in the operand field, outside character constants and before a comment begun with ";".
+bool HasPeriod(QStringView field);
+
+// The text up to the first stop character and the text after it, left-trimmed.
+struct Split {
+    QStringView field;
+    QStringView rest;
+    bool found = false;
+};
+Split SplitAt(QStringView text, QChar stop);
+
+// One attempt at an operand form: the trimmed operand field and what the attempt produced.
+struct FormAttempt {
+    ParseContext& context;
+    QStringView field;
+    QStringList operands;
+    QString comment;
+
+    // Sets the error code; always false, for "return fail(code)".
+    bool fail(std::int32_t code);
+    // True for an operand that is there: not empty and not the start of a comment; else error 147.
+    bool present(QStringView operand);
+    std::array<bool, 8>& usedRegisters();
+    // The first word, at the location counter.
+    std::int32_t firstWord() const;
+    void setFirstWord(std::int32_t value);
+};
+
+// The grammars of the operand forms, by form name.
+namespace form {
+bool RR(FormAttempt& attempt);
+bool RAX(FormAttempt& attempt);
+bool AX(FormAttempt& attempt);
+bool R(FormAttempt& attempt);
+bool NON(FormAttempt& attempt);
+bool LL(FormAttempt& attempt);
+bool COPY(FormAttempt& attempt);
+bool START(FormAttempt& attempt);
+bool END(FormAttempt& attempt);
+bool DS(FormAttempt& attempt);
+bool DC(FormAttempt& attempt);
+}  // namespace form
+
+// The grammar of one form: true when the operand field fits it, false with the error code set
+// where the grammar has one.
+using FormGrammar = bool (*)(FormAttempt&);
+// The grammar of a form name ("RR", "RAX", "AX", "R", "NON", "LL", "COPY", "START", "END", "DS",
+// "DC"); nullptr for an empty or unknown name.
+FormGrammar GrammarOf(const QString& form);
+
+}  // namespace kv

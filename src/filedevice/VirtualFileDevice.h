@@ -1,0 +1,48 @@
+#pragma once
+// The virtual file device: a text of bracketed records that IN reads instead of the keyboard, so
+// that a program can be tested again and again with the same data. One line is one record, written
+// between half-width brackets; the line "[END]" ends the file. A line counts only when a line break
+// follows it. Lines are separated by "\n" in memory; "\r\n" (as files and text boxes bring it) reads
+// the same.
+
+#include <QString>
+#include <cstdint>
+
+namespace kv {
+
+struct ErrorState;
+
+enum class InputDevice { Keyboard, VirtualFile };
+
+// The outcome of one read: status 0 a record, 1 the "[END]" line, 5 a read after the end (error
+// 453), 7 a line not enclosed in brackets (459), 8 a line shorter than 2 characters (455), 9 no
+// further line with a line break (451).
+struct RecordRead {
+    int status = 0;
+    QString record;
+};
+
+class VirtualFileDevice {
+public:
+    // The five lines the window shows when it is loaded.
+    static QString InitialRecordText();
+
+    InputDevice inputDevice = InputDevice::Keyboard;
+    // What IN stores as the length when it reads "[END]": -1 (a file) or 0 (an empty keyboard line).
+    std::int16_t endOfFileValue = -1;
+    QString recordText = InitialRecordText();
+
+    // A run starts: the next read takes the first line.
+    void ResetRecordReader();
+    // The next record; a failing status leaves its error code in error.
+    RecordRead ReadNextRecord(ErrorState& error);
+    // The check of "設定終了": 0 when bracketed lines lead to an "[END]" line, 459 at the first line
+    // that is not enclosed in brackets, 451 when no "[END]" line is met.
+    int CheckRecordText() const;
+
+private:
+    int position_ = 0;  // index of the first character of the next line to read
+    bool endReached_ = false;
+};
+
+}  // namespace kv

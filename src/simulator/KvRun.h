@@ -1,0 +1,106 @@
+#pragma once
+// Run control: drives the executor in the five ways a learner runs a program - all at once into the
+// console (Run), traced (Tron), one instruction per button press (Start, Step) and automatically at a
+// set pace (Auto) - stops runs on request, at breakpoints, at the end and on errors, reports the
+// outcome and sets the run buttons. Everything happens on the one user-interface thread; the Run and
+// Trace loops let pending events run on a time slice of a few milliseconds, and check the stop
+// request after every instruction.
+//
+// The buttons of the main window and of the console window call the operations below; the console
+// window delivers typed lines with DeliverConsoleLine.
+
+#include <QString>
+#include <cstdint>
+
+#include "simulator/Executor.h"
+#include "simulator/Supervisor.h"
+
+namespace kv {
+
+struct AssemblyState;
+struct ErrorState;
+struct Settings;
+struct TraceOptions;
+class Host;
+class RunNotes;
+class VirtualFileDevice;
+
+class RunControl {
+public:
+    RunControl(MachineState& machine, const AssemblyState& assembly, ErrorState& error, const Settings& settings,
+               TraceOptions& trace, VirtualFileDevice& device, RunNotes& notes, Host& host);
+
+    // Entering run mode.
+    void PrepareRunMode();
+    // "実行", "トレース", "スタート", "オート" and one tick of the auto timer.
+    void RunAll();
+    void RunTrace();
+    void StartStep();
+    void NextStep();
+    void StartAuto();
+    void AutoTick();
+    // "ステップ" of the main window: during Auto it only stops the timer and switches to Step.
+    void StepButton();
+    // "実行終了" of the main window: stops the timer, then StopRun.
+    void EndButton();
+    void StopRun();
+
+    // The console window: Enter delivers the caret's line; "実行終了" there also ends an input wait;
+    // closing the window ("閉じて終了" or its close box) ends a run.
+    void DeliverConsoleLine(const QString& line);
+    void ConsoleStop();
+    void ConsoleClosed();
+
+    void ReportOutcome(StepResult result);
+    void SetRunButtons();
+    void EndRun();
+
+    // "Run", "Tron", "Start", "Step", "Auto" or empty.
+    const QString& RunMode() const { return runMode_; }
+    bool stopRequested() const { return stopRequest_; }
+    bool runWindowOpen() const { return runWindowOpen_; }
+    void setRunWindowOpen(bool open) { runWindowOpen_ = open; }
+    // Requests the stop of a Run or Tron loop after this many instructions (0: never).
+    void setStepLimit(std::int64_t steps) { stepLimit_ = steps; }
+    // The result of the last run or step, as ReportOutcome saw it.
+    StepResult lastResult() const { return lastResult_; }
+    std::int64_t executedInstructions() const { return executed_; }
+
+private:
+    // Run, Tron and Start: the machine reset and the record reader back at the first record.
+    void beginRun(const QString& mode);
+    // Run and Tron: the loop and its end.
+    StepResult runLoop(bool tracing);
+    void finishLoop(StepResult result);
+    // One instruction of Start, Step and Auto with the panels refreshed and the outcome reported;
+    // returns the result as reported.
+    StepResult stepBody();
+    void reportToConsole(StepResult result);
+    void reportInBox(StepResult result);
+    void writeTraceLine();
+    bool inMode(const char* mode) const { return runMode_ == QLatin1String(mode); }
+
+    QString runMode_;
+    bool stopRequest_ = false;
+    bool runWindowOpen_ = false;
+    std::int64_t stepLimit_ = 0;
+    std::int64_t executed_ = 0;
+    StepResult lastResult_ = 0;
+
+    MachineState& machine_;
+    const AssemblyState& assembly_;
+    ErrorState& error_;
+    const Settings& settings_;
+    TraceOptions& trace_;
+    VirtualFileDevice& device_;
+    RunNotes& notes_;
+    Host& host_;
+    Supervisor supervisor_;
+    Executor executor_;
+    QString traceLine_;  // reused for every trace record
+    // A run loop or a step is in progress: a timer tick or a button that arrives while its boxes or
+    // the console wait let events run is ignored.
+    bool busy_ = false;
+};
+
+}  // namespace kv

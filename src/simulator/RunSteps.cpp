@@ -1,0 +1,71 @@
+// Run control one instruction at a time: "スタート" and "ステップ", and "オート", which steps on each
+// tick of the auto timer.
+
+#include "assembler/KvMessage.h"
+#include "settings/Settings.h"
+#include "simulator/KvRun.h"
+#include "workbench/Host.h"
+
+namespace kv {
+
+void RunControl::StartStep() {
+    if (busy_) return;
+    beginRun(QStringLiteral("Start"));
+    const StepResult result = stepBody();
+    if (result != 0 && result != step::Breakpoint) EndRun();
+}
+
+void RunControl::NextStep() {
+    if (busy_) return;
+    runMode_ = QStringLiteral("Step");
+    const StepResult result = stepBody();
+    if (result != 0 && result != step::Breakpoint) EndRun();
+}
+
+StepResult RunControl::stepBody() {
+    busy_ = true;
+    host_.highlightCurrentLine();
+    const StepResult result = executor_.ExecuteOne();
+    ++executed_;
+    host_.showRegisters(machine_.EA);
+    host_.showMemoryWords(host_.selectedMemoryAddress());
+    host_.showStack(machine_.SP);
+    if (settings_.fNotationInRunMode > 0 && (inMode("Start") || inMode("Step"))) notes_.ShowRunNote(1, 0);
+    host_.setInstructionAddress(machine_.PR);
+    machine_.PR = machine_.nextPR;
+    ReportOutcome(result);
+    busy_ = false;
+    return lastResult_;
+}
+
+void RunControl::StartAuto() {
+    runMode_ = QStringLiteral("Auto");
+    SetRunButtons();
+    stopRequest_ = false;
+    const int speed = settings_.autoSpeed < 0 ? 0 : settings_.autoSpeed > 10 ? 10 : settings_.autoSpeed;
+    host_.setAutoInterval(1100 - 100 * speed);
+}
+
+void RunControl::AutoTick() {
+    if (busy_ || !inMode("Auto")) return;
+    const StepResult result = stepBody();
+    if (result == 0) return;
+    if (result != step::Breakpoint) EndRun();
+    host_.setAutoInterval(0);
+}
+
+void RunControl::StepButton() {
+    if (!inMode("Auto")) {
+        NextStep();
+        return;
+    }
+    runMode_ = QStringLiteral("Step");
+    host_.setAutoInterval(0);
+}
+
+void RunControl::EndButton() {
+    host_.setAutoInterval(0);
+    StopRun();
+}
+
+}  // namespace kv
