@@ -39,7 +39,7 @@ TabMove TabRule(int column, const TabStops& stops);
 // every line. Checking in the editor therefore never touches the machine or the last assembly, and
 // label references never pile up from one line to the next.
 class LineChecker {
-  public:
+public:
     LineChecker(const InstructionTable& table, const Settings& settings);
     ~LineChecker();
     LineChecker(const LineChecker&) = delete;
@@ -49,7 +49,7 @@ class LineChecker {
     // The error code the last check left (0 after a line without error).
     const ErrorState& error() const { return error_; }
 
-  private:
+private:
     InstructionTable table_;
     const Settings& settings_;
     std::unique_ptr<MachineState> machine_;

@@ -1,0 +1,15 @@
+// The window tests of the main window, one test object after another.
+
+#include <QApplication>
+#include <QTest>
+
+int RunFormMainTest(int argc, char** argv);
+int RunFormMainFilesTest(int argc, char** argv);
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QTEST_SET_MAIN_SOURCE_PATH
+    int failed = RunFormMainTest(argc, argv);
+    failed += RunFormMainFilesTest(argc, argv);
+    return failed;
+}

@@ -1,0 +1,68 @@
+#include "WorkbenchFixture.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QTest>
+
+#include "machine/CodePage932.h"
+#include "workbench/gui/FixedFont.h"
+
+namespace kv::testing {
+
+WorkbenchFixture::WorkbenchFixture()
+    : previousDirectory_(QDir::currentPath()), session_(std::make_unique<Session>()) {}
+
+WorkbenchFixture::~WorkbenchFixture() {
+    form_.reset();
+    QDir::setCurrent(previousDirectory_);
+}
+
+Twips WorkbenchFixture::twips() const {
+    return Twips::OfScreen();
+}
+
+void WorkbenchFixture::writeText(const QString& path, const QString& text) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(cp932::encode(QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))));
+}
+
+QString WorkbenchFixture::readText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("<missing>");
+    return cp932::decode(file.readAll());
+}
+
+void WorkbenchFixture::writeSettings(const std::function<void(Settings&)>& change) {
+    Settings settings;
+    SetDefaults(settings, twips().perPixel(), folder());
+    change(settings);
+    QVERIFY(WriteSettings(settings, path(QString::fromLatin1(kSettingsFileName))));
+}
+
+FormMain& WorkbenchFixture::start(const QString& commandLine) {
+    Session& s = *session_;
+    SetDefaults(s.settings, twips().perPixel(), folder());
+    ReadSettings(s.settings, path(QString::fromLatin1(kSettingsFileName)));
+    s.applySettings();
+    const Twips screen = twips();
+    form_ = std::make_unique<FormMain>(s, StartupInfo{folder(), commandLine},
+                                       FixedFont::Choose(screen.dotsPerInch()), screen);
+    GuiHost& host = form_->host();
+    boxes.install(host);
+    host.saveFileHandler = [this](const FileDialogRequest& request) {
+        saveRequests.push_back(request);
+        if (saveAnswers.empty()) return QString();
+        const QString answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    };
+    host.modalHandler = [this](QDialog& dialog) { modalWindows << dialog.objectName(); };
+    host.inputHandler = [](const QString&, const QString&) { return QString(); };
+    form_->Form_Load();
+    form_->show();
+    if (!QTest::qWaitForWindowExposed(form_.get())) qWarning("the main window was not exposed");
+    return *form_;
+}
+
+}  // namespace kv::testing
