@@ -38,11 +38,18 @@ fuzz: deps
 # A short run of every fuzz target, as CI does it.
 fuzz-smoke: fuzz
 	@for f in $(FUZZ_BUILD)/fuzz/fuzz_*; do \
-	  echo "== $$f"; $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 2>&1 | tail -n 12 || exit 1; \
+	  [ -f "$$f" ] && [ -x "$$f" ] || continue; \
+	  echo "== $$f"; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 > $$f.log 2>&1; status=$$?; \
+	  tail -n 12 $$f.log; [ $$status -eq 0 ] || exit 1; \
 	done
 
+# Speed figures: the executor, run control, the whole command-line tool, the editor and the GUI run.
 bench: build
 	./$(BUILD)/bench/bench_executor
+	./$(BUILD)/bench/bench_run
+	./bench/bench_cli.sh $(BUILD)/src/app/kavora2-cli
+	@[ ! -x $(BUILD)/bench/bench_editor ] || $(TEST_ENV) ./$(BUILD)/bench/bench_editor
 
 # Pictures of the real window under Xvfb (edit mode, a successful and a failed assembly) into docs/.
 screenshots: build
