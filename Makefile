@@ -44,14 +44,15 @@ fuzz-smoke: fuzz
 	  tail -n 12 $$f.log; [ $$status -eq 0 ] || exit 1; \
 	done
 
-# Speed figures: the executor, run control, the whole command-line tool, the editor and the GUI run.
+# Speed figures: the executor, run control, the whole command-line tool, the editor and the window's run.
 bench: build
 	./$(BUILD)/bench/bench_executor
 	./$(BUILD)/bench/bench_run
 	./bench/bench_cli.sh $(BUILD)/src/app/kavora2-cli
 	@[ ! -x $(BUILD)/bench/bench_editor ] || $(TEST_ENV) ./$(BUILD)/bench/bench_editor
+	@[ ! -x $(BUILD)/bench/bench_gui_run ] || $(TEST_ENV) ./$(BUILD)/bench/bench_gui_run
 
-# Pictures of the real window under Xvfb (edit mode, a successful and a failed assembly) into docs/.
+# Pictures of the real window under Xvfb (edit, assemble and run mode, the console, the trace options) into docs/.
 screenshots: build
 	./tools/screenshots.sh $(BUILD)
 

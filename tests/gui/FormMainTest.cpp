@@ -260,7 +260,8 @@ private slots:
         QCOMPARE(form.currentMode(), Mode::Run);
         checkButtons({false, true}, {false, true}, {true, false});
         QCOMPARE(visiblePanels(), QStringList{QStringLiteral("Picture400")});
-        QCOMPARE(visibleMenus(), (QStringList{QStringLiteral("mn100"), QStringLiteral("mn90")}));
+        QCOMPARE(visibleMenus(),
+                 (QStringList{QStringLiteral("mn100"), QStringLiteral("mn50"), QStringLiteral("mn90")}));
         messages.append(QStringLiteral("marker"));
         button("Command002")->click();
         QCOMPARE(form.currentMode(), Mode::Assemble);

@@ -9,7 +9,11 @@
 namespace kv::testing {
 
 Rgb ColourAt(QTextEdit& edit, int position) {
-    QTextCursor cursor(edit.document());
+    return ColourAt(*edit.document(), position);
+}
+
+Rgb ColourAt(QTextDocument& document, int position) {
+    QTextCursor cursor(&document);
     cursor.setPosition(position + 1);  // the format of the character before the cursor
     const QColor colour = cursor.charFormat().foreground().color();
     return Rgb{static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),

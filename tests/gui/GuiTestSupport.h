@@ -8,12 +8,14 @@
 #include "workbench/Host.h"
 #include "workbench/gui/GuiHost.h"
 
+class QTextDocument;
 class QTextEdit;
 class QWidget;
 
 namespace kv::testing {
 
 // The colour of the character at a position (0-based) of the text.
+Rgb ColourAt(QTextDocument& document, int position);
 Rgb ColourAt(QTextEdit& edit, int position);
 // The colour of every character of a stretch, when they all have the same one; {1, 2, 3} otherwise.
 Rgb ColourOf(QTextEdit& edit, int start, int length);

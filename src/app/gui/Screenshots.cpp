@@ -7,23 +7,38 @@
 //   assemble-failure.png   after "アセンブル" on the sample with two faulty lines
 //   edit-after-failure.png back in edit mode, the faulty lines in red
 //   title-window.png       the version window of the Help menu
+//   run-registers.png      run mode on a second program after "スタート" and eight steps, with a
+//                          breakpoint set: the register tab and the highlighted line
+//   run-memory.png         the same on the memory tab, its label list at DATA
+//   console-run.png        the console after "実行" with a line typed for IN and the output
+//   trace-options.png      the trace options window with the program line chosen
+//   console-trace.png      the console after "トレース"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QWindow>
 #include <cstdio>
 
 #include "editor/gui/SourceEditor.h"
 #include "settings/Settings.h"
+#include "simulator/gui/ConsoleEdit.h"
+#include "simulator/gui/frmRun.h"
 #include "workbench/gui/KvStart.h"
 
 namespace {
@@ -45,6 +60,47 @@ bool Shoot(QWidget& window, const QString& path) {
 
 void Click(QWidget& window, const char* name) {
     window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
+// Reads a name, adds up five words and greets: input, output, a loop and memory worth showing.
+const QString kRunProgram = QStringLiteral(
+    "; 名前を読み、DATAの5語を合計して、あいさつを表示します。\n"
+    "MAIN START\n"
+    " IN NAME,LEN ;名前を読む\n"
+    " LAD GR1,0 ;合計\n"
+    " LAD GR2,0 ;添字\n"
+    "LOOP ADDA GR1,DATA,GR2 ;合計に加える\n"
+    " LAD GR2,1,GR2\n"
+    " CPA GR2,=5\n"
+    " JMI LOOP\n"
+    " ST GR1,SUM\n"
+    " OUT HELLO,HLEN ;あいさつ\n"
+    " OUT NAME,LEN ;読んだ名前\n"
+    " RET\n"
+    "NAME DS 20\n"
+    "LEN DS 1\n"
+    "HELLO DC 'Hello,'\n"
+    "HLEN DC 6\n"
+    "DATA DC 10,-3,#00FF,'A',32\n"
+    "SUM DS 1\n"
+    " END\n");
+
+// Presses the keys of a text and Enter in a widget, as the learner types them.
+void TypeLine(QWidget* widget, const QString& text) {
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(widget, &press);
+    }
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(widget, &enter);
+}
+
+// A left click on a widget.
+void ClickOn(QWidget* widget) {
+    const QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, widget->mapToGlobal(centre), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &press);
 }
 
 // Replaces the first occurrence of a text in the editor.
@@ -103,5 +159,49 @@ int main(int argc, char** argv) {
         dialog.close();
     };
     window.findChild<QAction*>(QStringLiteral("mn93"))->trigger();
+
+    // Run mode: the boxes of the step modes answer themselves; IN in a step reads "CASL".
+    kv::GuiHost& host = window.host();
+    host.boxHandler = [](const kv::BoxRequest&) { return kv::BoxAnswer::Ok; };
+    host.inputHandler = [](const QString&, const QString&) { return QStringLiteral("CASL"); };
+    editor.setPlainText(kRunProgram);
+    window.FormatAndCheckAll();
+    Click(window, "Command002");
+    Click(window, "Command003");
+    ClickOn(window.findChild<QLabel*>(QStringLiteral("Label401_9")));  // ST GR1,SUM
+    Click(window, "Command4_2");
+    for (int i = 0; i < 8; ++i) Click(window, "Command4_3");
+    ok = Shoot(window, output.filePath(QStringLiteral("run-registers.png"))) && ok;
+    window.findChild<QTabWidget*>(QStringLiteral("SSTab400"))->setCurrentIndex(1);
+    auto* labels = window.findChild<QComboBox*>(QStringLiteral("Combo460"));
+    const int data = labels->findText(QStringLiteral("DATA"), Qt::MatchContains);
+    labels->setCurrentIndex(data);
+    emit labels->activated(data);
+    ok = Shoot(window, output.filePath(QStringLiteral("run-memory.png"))) && ok;
+    window.findChild<QTabWidget*>(QStringLiteral("SSTab400"))->setCurrentIndex(0);
+
+    // "実行" without the breakpoint: the console asks for the name, which comes typed 0.3 s later.
+    Click(window, "Command4_5");
+    window.findChild<QAction*>(QStringLiteral("mn5A"))->trigger();
+    QTimer::singleShot(300, &window,
+                       [&host] { TypeLine(&host.console()->console(), QStringLiteral("Kavora")); });
+    Click(window, "Command4_0");
+    kv::frmRun& console = *host.console();
+    console.move(40, 60);
+    ok = Shoot(console, output.filePath(QStringLiteral("console-run.png"))) && ok;
+
+    // "トレース" with the program line in the records, on a cleared console.
+    host.modalHandler = [&](QDialog& dialog) {
+        dialog.findChild<QCheckBox*>(QStringLiteral("CheckPROG"))->setChecked(true);
+        dialog.show();
+        ok = Shoot(dialog, output.filePath(QStringLiteral("trace-options.png"))) && ok;
+        dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        QTimer::singleShot(300, &window,
+                           [&host] { TypeLine(&host.console()->console(), QStringLiteral("CASL")); });
+    };
+    console.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    Click(window, "Command4_1");
+    console.resize(1000, 520);
+    ok = Shoot(console, output.filePath(QStringLiteral("console-trace.png"))) && ok;
     return ok ? 0 : 1;
 }

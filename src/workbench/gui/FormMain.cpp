@@ -5,11 +5,13 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
 #include "editor/gui/SourceEditor.h"
 #include "workbench/Session.h"
+#include "workbench/gui/RunPanel.h"
 
 namespace kv {
 
@@ -21,6 +23,8 @@ FormMain::FormMain(Session& session, StartupInfo startup, const FixedFont& font,
       host_(this),
       checker_(session.table, session.settings),
       notes_(host_, session.machine, session.assembly),
+      run_(session.machine, session.assembly, session.error, session.settings, trace_, device_, notes_,
+           host_),
       currentFileName_(QString::fromUtf16(kUntitled)),
       lastAppliedFontSize_(session.settings.paneFontSize),
       dialogFolder_(session.settings.sourceFolder) {
@@ -35,6 +39,12 @@ FormMain::FormMain(Session& session, StartupInfo startup, const FixedFont& font,
     buildStatusBar();
     buildMenus();
     host_.attach(assemble_.messages, status_.note, modeButtons_.edit, modeButtons_.assemble);
+    timer400_ = new QTimer(this);
+    timer400_->setObjectName(QStringLiteral("Timer400"));
+    connect(timer400_, &QTimer::timeout, this, [this] { run_.AutoTick(); });
+    host_.attachRun(runPanel_, timer400_);
+    host_.consoleFactory = [this] { return createConsole(); };
+    trace_.load(session_.settings.trace);
     edit_.editor->setTabStops(TabStopsFrom(session_.settings));
 }
 
@@ -78,10 +88,12 @@ void FormMain::resizeEvent(QResizeEvent* event) {
 }
 
 void FormMain::closeEvent(QCloseEvent* event) {
-    if (Form_Unload())
-        event->accept();
-    else
+    if (!Form_Unload()) {
         event->ignore();
+        return;
+    }
+    endRunForExit();
+    event->accept();
 }
 
 void FormMain::SetWindowTitle(const QString& name) {

@@ -5,8 +5,9 @@
 //
 // The window's code is split by concern: FormMain.cpp (loading, activation, resizing, state),
 // FormMainPanels.cpp (building the panels), FormMainMenus.cpp (menus), FormMainLayout.cpp
-// (ApplyMode, ArrangePanels, ApplyFontAndRows), FormMainFiles.cpp (files, start-up files, closing)
-// and FormMainAssemble.cpp (the mode buttons' commands and the assemble panel).
+// (ApplyMode, ArrangePanels, ApplyFontAndRows), FormMainFiles.cpp (files, start-up files, closing),
+// FormMainAssemble.cpp (the mode buttons' commands and the assemble panel) and FormMainRun.cpp (the
+// run buttons, the console window and the trace options window).
 
 #include <QMainWindow>
 #include <QString>
@@ -15,6 +16,9 @@
 
 #include "assembler/KvMessage.h"
 #include "editor/LineCheck.h"
+#include "filedevice/VirtualFileDevice.h"
+#include "simulator/KvRun.h"
+#include "simulator/Trace.h"
 #include "workbench/gui/FixedFont.h"
 #include "workbench/gui/GuiHost.h"
 #include "workbench/gui/Twips.h"
@@ -25,11 +29,14 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QTextEdit;
+class QTimer;
 
 namespace kv {
 
 struct Session;
+class RunPanel;
 class SourceEditor;
+class frmRun;
 
 // Where the workbench keeps its own files, and the command line it was started with.
 struct StartupInfo {
@@ -67,8 +74,16 @@ public:
     // Checks and rewrites the whole editor text, showing the progress in the status bar.
     void FormatAndCheckAll();
 
+    // The run buttons Command4 0 to 5 by index.
+    void Command4_Click(int index);
+    // The trace options window, modal; true unless it was cancelled.
+    bool ShowTraceOptions();
+
     GuiHost& host() { return host_; }
     SourceEditor& editor() { return *edit_.editor; }
+    RunPanel& runPanel() { return *runPanel_; }
+    RunControl& runControl() { return run_; }
+    TraceOptions& traceOptions() { return trace_; }
     Mode currentMode() const { return mode_; }
     bool programModified() const { return programModified_; }
     const QString& currentFileName() const { return currentFileName_; }
@@ -163,6 +178,12 @@ private:
     void Command3_Click(int index);
     void showList(const QString& kind);
 
+    // FormMainRun.cpp
+    void TraceCommand();
+    frmRun* createConsole();
+    // The main window closes: a run, an input wait and automatic running end, the console closes.
+    void endRunForExit();
+
     Session& session_;
     StartupInfo startup_;
     FixedFont font_;
@@ -170,6 +191,9 @@ private:
     GuiHost host_;
     LineChecker checker_;
     RunNotes notes_;
+    TraceOptions trace_;
+    VirtualFileDevice device_;
+    RunControl run_;
 
     Mode mode_ = Mode::None;
     bool programModified_ = false;
@@ -183,7 +207,8 @@ private:
     ModeButtons modeButtons_;
     EditPanel edit_;
     AssemblePanel assemble_;
-    QWidget* runPanel_ = nullptr;  // Picture400
+    RunPanel* runPanel_ = nullptr;  // Picture400
+    QTimer* timer400_ = nullptr;    // Timer400: paces automatic running
     Menus menus_;
     Status status_;
 };

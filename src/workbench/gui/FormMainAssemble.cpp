@@ -8,13 +8,18 @@
 #include "workbench/AssembleCommand.h"
 #include "workbench/Session.h"
 #include "workbench/gui/FormMain.h"
+#include "workbench/gui/RunPanel.h"
 
 namespace kv {
 
+// The console window closes whenever it is loaded: its buttons would run a program that the
+// editor is about to change.
 void FormMain::Command001_Click() {
     edit_.panel->raise();
     session_.assembly.locationCounter = session_.machine.userStart;
     mode_ = Mode::Edit;
+    host_.closeConsole();
+    run_.setRunWindowOpen(false);
     ApplyMode(0);
     ArrangePanels();
     ApplyFontAndRows();
@@ -59,6 +64,8 @@ void FormMain::Command003_Click() {
     ApplyFontAndRows();
     ArrangePanels();
     ApplyMode(0);
+    runPanel_->EnterRunMode();
+    run_.PrepareRunMode();
 }
 
 void FormMain::Command3_Click(int index) {

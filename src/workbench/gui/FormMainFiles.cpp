@@ -133,6 +133,7 @@ bool FormMain::Form_Unload() {
         settings.windowWidth = windowWidthTwips();
         settings.windowHeight = windowHeightTwips();
     }
+    settings.trace = trace_.stored();
     WriteSettings(settings, programFolderFile(QString::fromLatin1(kSettingsFileName)));
     if (!writeInitialFile())
         host_.messageBox(QStringLiteral("初期設定ファイルを書き込めませんでした。"), kBoxTitle,

@@ -11,6 +11,7 @@
 #include "editor/gui/SourceEditor.h"
 #include "workbench/Session.h"
 #include "workbench/gui/FormMain.h"
+#include "workbench/gui/RunPanel.h"
 
 namespace kv {
 
@@ -95,13 +96,16 @@ void FormMain::ArrangePanels() {
     const int panelHeight = windowHeightTwips() - 1800;
     const int panelWidth = windowWidthTwips() - 150;
     modeButtons_.edit->parentWidget()->setGeometry(0, 0, centralWidget()->width(), kModeRowHeight);
-    for (QWidget* panel : {edit_.panel, assemble_.panel, runPanel_})
+    for (QWidget* panel : {edit_.panel, assemble_.panel, static_cast<QWidget*>(runPanel_)})
         panel->setGeometry(twips_.toPixels(kPanelLeft), kModeRowHeight, twips_.toPixels(panelWidth),
                            twips_.toPixels(panelHeight));
     switch (mode_) {
         case Mode::Edit: arrangeEditPanel(panelHeight, panelWidth); break;
         case Mode::Assemble: arrangeAssemblePanel(panelHeight, panelWidth); break;
-        case Mode::Run: runPanel_->raise(); break;
+        case Mode::Run:
+            runPanel_->Arrange();
+            runPanel_->raise();
+            break;
         case Mode::None: break;
     }
 }
@@ -164,9 +168,14 @@ void FormMain::arrangeAssemblePanel(int panelHeight, int panelWidth) {
 }
 
 void FormMain::ApplyFontAndRows() {
-    if (mode_ != Mode::Edit || session_.settings.paneFontSize == lastAppliedFontSize_) return;
-    lastAppliedFontSize_ = session_.settings.paneFontSize;
-    edit_.editor->setFont(font_.at(lastAppliedFontSize_));
+    const int size = session_.settings.paneFontSize;
+    if (mode_ == Mode::Run) {
+        runPanel_->ApplyFontAndRows(size);
+        return;
+    }
+    if (mode_ != Mode::Edit || size == lastAppliedFontSize_) return;
+    lastAppliedFontSize_ = size;
+    edit_.editor->setFont(font_.at(size));
 }
 
 }  // namespace kv

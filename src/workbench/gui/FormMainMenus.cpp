@@ -9,6 +9,7 @@
 #include "editor/gui/SourceEditor.h"
 #include "workbench/Session.h"
 #include "workbench/gui/FormMain.h"
+#include "workbench/gui/RunPanel.h"
 #include "workbench/gui/frmKvTitle.h"
 
 namespace kv {
@@ -79,7 +80,24 @@ void FormMain::buildMenus() {
     Entry(m.tools, QStringLiteral("mn41"), QStringLiteral("整形と文法チェック(&B)"),
           [this] { FormatAndCheckAll(); });
 
+    // Running is done with the run panel's buttons: the first three entries only name them.
     m.run = TopMenu(bar, QStringLiteral("mn50"), QStringLiteral("実行(&R)"));
+    const QStringList runs{QStringLiteral("ラン（一括実行）(&R)"), QStringLiteral("トレース(&T)"),
+                           QStringLiteral("ステップのスタート(&S)")};
+    for (int i = 0; i < 3; ++i) {
+        QAction* entry = m.run->addAction(runs[i]);
+        entry->setObjectName(QStringLiteral("mn5%1").arg(i + 1));
+        entry->setEnabled(false);
+    }
+    m.run->addSeparator();
+    Entry(m.run, QStringLiteral("mn54B"), QStringLiteral("コンソール(&C)"),
+          [this] { host_.bringConsoleToFront(); });
+    m.run->addSeparator();
+    Entry(m.run, QStringLiteral("mn58"), QStringLiteral("トレースオプション(&O)"),
+          [this] { ShowTraceOptions(); });
+    m.run->addSeparator();
+    Entry(m.run, QStringLiteral("mn5A"), QStringLiteral("ブレークポイントの全解除(&B)"),
+          [this] { runPanel_->ClearAllBreakpoints(); });
 
     m.help = TopMenu(bar, QStringLiteral("mn90"), QStringLiteral("ヘルプ(&H)"));
     Entry(m.help, QStringLiteral("mn93"), QStringLiteral("バージョン情報"), [this] { showTitleWindow(); });

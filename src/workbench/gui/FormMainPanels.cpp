@@ -10,6 +10,7 @@
 #include "editor/gui/SourceEditor.h"
 #include "workbench/Session.h"
 #include "workbench/gui/FormMain.h"
+#include "workbench/gui/RunPanel.h"
 
 namespace kv {
 
@@ -118,7 +119,8 @@ void FormMain::buildAssemblePanel(QWidget* client) {
 }
 
 void FormMain::buildRunPanel(QWidget* client) {
-    runPanel_ = NamedWidget(client, QStringLiteral("Picture400"));
+    runPanel_ = new RunPanel(session_.machine, session_.assembly, host_, font_, twips_, client);
+    runPanel_->onCommand = [this](int index) { Command4_Click(index); };
 }
 
 void FormMain::buildStatusBar() {
