@@ -2,6 +2,8 @@
 // font menu; the layout in twips.
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLabel>
@@ -98,8 +100,7 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("『KavoraⅡ』　ファイル名：新規"));
         checkButtons({true, false}, {false, true}, {false, false});
         QCOMPARE(visiblePanels(), QStringList{QStringLiteral("Picture100")});
-        // The Edit menu has no entries yet and stays off the bar.
-        QCOMPARE(visibleMenus(), (QStringList{QStringLiteral("mn10"), QStringLiteral("mn30"),
+        QCOMPARE(visibleMenus(), (QStringList{QStringLiteral("mn10"), QStringLiteral("mn20"), QStringLiteral("mn30"),
                                               QStringLiteral("mn40"), QStringLiteral("mn90")}));
         QCOMPARE(bench->find<QLabel>(QStringLiteral("StatusPanel2"))->text(), QString());
         QVERIFY(bench->find<QProgressBar>(QStringLiteral("ProgressBar1"))->isHidden());
@@ -343,6 +344,27 @@ private slots:
         QVERIFY(FixedFont::HasHalfWidthGrid(editor.font()));
         QCOMPARE(bench->find<QLabel>(QStringLiteral("Label102"))->width(),
                  10 * QFontMetrics(editor.font()).horizontalAdvance(QLatin1Char('A')));
+    }
+
+    void theEditMenuCutsCopiesAndPastesPlainText() {
+        SourceEditor& editor = bench->form().editor();
+        editor.setPlainText(QStringLiteral("LINE1\nLINE2"));
+        QVERIFY(!bench->form().programModified());
+        action("mn28")->trigger();
+        action("mn23")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("LINE1\nLINE2"));
+        QVERIFY(!bench->form().programModified());
+        action("mn22")->trigger();
+        QCOMPARE(editor.toPlainText(), QString());
+        QVERIFY(bench->form().programModified());
+        // Pasted text is black whatever the typing colour was.
+        editor.setTypingColour();
+        action("mn24")->trigger();
+        QCOMPARE(editor.toPlainText(), QStringLiteral("LINE1\nLINE2"));
+        QCOMPARE(ColourAt(editor, 0), colours::Black);
+        QCOMPARE(ColourAt(editor, 8), colours::Black);
+        action("mn21")->trigger();
+        QCOMPARE(editor.toPlainText(), QString());
     }
 
     void theVersionWindowComesThroughTheHost() {

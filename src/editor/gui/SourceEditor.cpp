@@ -1,6 +1,8 @@
 #include "editor/gui/SourceEditor.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -38,6 +40,11 @@ bool HasEntries(const QMenu* menu) {
     for (const QAction* action : menu->actions())
         if (action->isVisible() && !action->isSeparator()) return true;
     return false;
+}
+
+// The selection as plain text: the editor's paragraph separators become line breaks.
+QString SelectedPlainText(const QTextCursor& cursor) {
+    return cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -85,6 +92,21 @@ void SourceEditor::inputMethodEvent(QInputMethodEvent* event) {
 void SourceEditor::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
     if (HasEntries(popup_)) popup_->exec(event->globalPos());
+}
+
+void SourceEditor::CutSelection() {
+    QTextCursor cursor = textCursor();
+    QGuiApplication::clipboard()->setText(SelectedPlainText(cursor));
+    cursor.removeSelectedText();
+    setTextCursor(cursor);
+}
+
+void SourceEditor::CopySelection() { QGuiApplication::clipboard()->setText(SelectedPlainText(textCursor())); }
+
+void SourceEditor::PasteText() {
+    QTextCursor cursor = textCursor();
+    cursor.insertText(QGuiApplication::clipboard()->text(), ColourFormat(colours::Black));
+    setTextCursor(cursor);
 }
 
 void SourceEditor::setTypingColour() {

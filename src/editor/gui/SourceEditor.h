@@ -39,6 +39,11 @@ public:
     void colourLines(const QVector<LineColour>& colouring);
     // Colours stretches of the whole text.
     void colourRanges(const QVector<TextRange>& ranges, Rgb colour);
+    // The edit menu: the selection goes to the clipboard as plain text (Cut also removes it); Paste puts
+    // the clipboard's text in place of the selection, in black.
+    void CutSelection();
+    void CopySelection();
+    void PasteText();
     // Text typed from now on shows in the typing colour.
     void setTypingColour();
 

@@ -66,7 +66,28 @@ void FormMain::buildMenus() {
     Entry(m.fileOnly, QStringLiteral("mn101"), QStringLiteral("終了(&X)"), [this] { close(); });
 
     m.edit = TopMenu(bar, QStringLiteral("mn20"), QStringLiteral("編集(&E)"));
-    edit_.editor->setPopupMenu(m.edit);
+    SourceEditor* editor = edit_.editor;
+    Entry(m.edit, QStringLiteral("mn21"), QStringLiteral("元に戻す(&U)"), [editor] {
+        editor->setFocus();
+        editor->undo();
+    });
+    m.edit->addSeparator();
+    // Cutting and pasting change the program as typing does.
+    Entry(m.edit, QStringLiteral("mn22"), QStringLiteral("切り取り(&T)"), [this, editor] {
+        editor->CutSelection();
+        programModified_ = true;
+    });
+    Entry(m.edit, QStringLiteral("mn23"), QStringLiteral("コピー(&C)"), [editor] { editor->CopySelection(); });
+    Entry(m.edit, QStringLiteral("mn24"), QStringLiteral("貼り付け(&P)"), [this, editor] {
+        editor->PasteText();
+        programModified_ = true;
+    });
+    m.edit->addSeparator();
+    Entry(m.edit, QStringLiteral("mn28"), QStringLiteral("全て選択(&A)"), [editor] {
+        editor->setFocus();
+        editor->selectAll();
+    });
+    editor->setPopupMenu(m.edit);
 
     m.font = TopMenu(bar, QStringLiteral("mn30"), QStringLiteral("フォント(&F)"));
     const QStringList captions{QStringLiteral("大"), QStringLiteral("中"), QStringLiteral("小")};
