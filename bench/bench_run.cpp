@@ -11,40 +11,16 @@
 #include "settings/Settings.h"
 #include "simulator/KvRun.h"
 #include "simulator/Trace.h"
-#include "workbench/Host.h"
+#include "workbench/QuietHost.h"
 
 namespace {
 
 // Draws nothing; counts the trace text so the records cannot be optimised away.
-class NullHost : public kv::Host {
+class NullHost : public kv::QuietHost {
 public:
     long long consoleCharacters = 0;
-    void beep() override {}
-    kv::BoxAnswer messageBox(const QString&, const QString&, kv::BoxIcon, kv::BoxButtons) override {
-        return kv::BoxAnswer::Ok;
-    }
-    QString inputBox(const QString&, const QString&) override { return QString(); }
-    void letEventsRun() override {}
-    void waitForEvents() override {}
-    void setStatusNote(const QString&) override {}
-    void appendMessage(kv::Rgb, const QString&) override {}
-    void showConsole() override {}
     void consoleWrite(kv::Rgb, const QString& text) override { consoleCharacters += text.size(); }
     void consoleAppend(const QString& text) override { consoleCharacters += text.size(); }
-    void setConsoleEnabled(bool) override {}
-    void focusConsole() override {}
-    void setConsoleWhite() override {}
-    void scrollConsoleToCaret() override {}
-    void setInstructionAddress(int) override {}
-    void closeConsole() override {}
-    void setRunButtons(const kv::RunButtons&) override {}
-    void setAutoInterval(int) override {}
-    void showRegisters(int) override {}
-    void showMemoryWords(int) override {}
-    void showStack(int) override {}
-    int selectedMemoryAddress() override { return 0; }
-    void highlightCurrentLine() override {}
-    void setRegisterBoxes(const bool[8]) override {}
 };
 
 // An endless loop of a register addition, a load from memory and a jump back.
