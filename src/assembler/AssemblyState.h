@@ -16,6 +16,13 @@ struct NamedAddress {
     std::int32_t address = 0;
 };
 
+// The first entry of a table (labels, programs, references) with exactly this name; null when none.
+inline const NamedAddress* FindName(const QVector<NamedAddress>& table, const QString& name) {
+    for (const NamedAddress& entry : table)
+        if (entry.name == name) return &entry;
+    return nullptr;
+}
+
 // Listing line colours: source lines and the heading of a literal pool.
 inline constexpr std::uint32_t kSourceLineColour = 0xFFFFFF;
 inline constexpr std::uint32_t kLiteralHeadingColour = 0x00FF00;

@@ -3,6 +3,7 @@
 #include "assembler/AssemblyState.h"
 #include "assembler/FNotation.h"
 #include "assembler/KvAsm.h"
+#include "assembler/KvLib.h"
 #include "assembler/KvLibTables.h"
 #include "assembler/KvMessage.h"
 #include "editor/KvEdit.h"
@@ -14,16 +15,6 @@
 namespace kv {
 
 namespace {
-
-// The value a decimal constant spells: an optional sign at the front and the digits that follow.
-std::int32_t decimalValue(const QString& text) {
-    int i = 0;
-    const bool negative = text.startsWith(QLatin1Char('-'));
-    if (negative || text.startsWith(QLatin1Char('+'))) i = 1;
-    std::int64_t value = 0;
-    for (; i < text.size() && text[i].isDigit() && value < 100000; ++i) value = value * 10 + text[i].digitValue();
-    return static_cast<std::int32_t>(negative ? -value : value);
-}
 
 // The characters between the quotes of a character constant, "''" standing for one quote.
 QString characters(const QString& constant) {
@@ -59,11 +50,17 @@ QVector<CodeGenerator::Word> CodeGenerator::constantWords(const QString& constan
             i += length - 1;
         }
     } else if (constant.startsWith(QLatin1Char('#'))) {
-        words.push_back({constant.mid(1).toInt(nullptr, 16), QString()});
+        std::int32_t value = 0;
+        ErrorState checked;  // the parser accepted the constant already
+        ParseHexConstant(constant, value, checked);
+        words.push_back({value, QString()});
     } else if (!constant.isEmpty() && constant[0] >= QLatin1Char('A') && constant[0] <= QLatin1Char('Z')) {
         words.push_back({0, constant});
     } else {
-        words.push_back({decimalValue(constant), QString()});
+        std::int32_t value = 0;
+        ErrorState checked;
+        ParseDecimalConstant(constant, value, checked);
+        words.push_back({value, QString()});
     }
     return words;
 }

@@ -178,9 +178,8 @@ bool Assembler::endProgram() {
                                 label.address});
     if (!resolveReferences()) return false;
     if (a_.programCount == 1 && !a_.startLabel.isEmpty()) {
-        const auto found = std::find_if(a_.labels.begin(), a_.labels.end(),
-                                        [&](const NamedAddress& l) { return l.name == a_.startLabel; });
-        if (found == a_.labels.end()) return fail(352);
+        const NamedAddress* found = FindName(a_.labels, a_.startLabel);
+        if (found == nullptr) return fail(352);
         m_.entryAddress = found->address;
     }
     if (!a_.retSeen) {
@@ -194,9 +193,8 @@ bool Assembler::endProgram() {
 // Each reference takes the address of the program's label of that name; the others go to the linker.
 bool Assembler::resolveReferences() {
     for (const NamedAddress& reference : a_.references) {
-        const auto found = std::find_if(a_.labels.begin(), a_.labels.end(),
-                                        [&](const NamedAddress& l) { return l.name == reference.name; });
-        if (found == a_.labels.end()) {
+        const NamedAddress* found = FindName(a_.labels, reference.name);
+        if (found == nullptr) {
             if (AddExternalReference(a_, c_.error, reference.name, reference.address) != 0) return fail(c_.error.code);
         } else if (m_.inArea(reference.address)) {
             m_.word(reference.address) = found->address;

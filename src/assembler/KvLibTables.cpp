@@ -7,12 +7,6 @@ namespace kv {
 
 namespace {
 
-bool contains(const QVector<NamedAddress>& table, const QString& name) {
-    for (const NamedAddress& entry : table)
-        if (entry.name == name) return true;
-    return false;
-}
-
 int fail(ErrorState& error, std::int32_t code) {
     error.raise(code);
     return 9;
@@ -33,14 +27,14 @@ int AddExternalReference(AssemblyState& assembly, ErrorState& error, const QStri
 }
 
 int DefineLabel(AssemblyState& assembly, ErrorState& error, const QString& name) {
-    if (contains(assembly.labels, name)) return fail(error, 303);
+    if (FindName(assembly.labels, name)) return fail(error, 303);
     if (assembly.labels.size() >= AssemblyState::kLabels) return fail(error, 331);
     assembly.labels.push_back({name, assembly.locationCounter});
     return 0;
 }
 
 int AddProgram(AssemblyState& assembly, ErrorState& error, const QString& name) {
-    if (contains(assembly.programs, name)) return fail(error, 304);
+    if (FindName(assembly.programs, name)) return fail(error, 304);
     if (assembly.programs.size() >= AssemblyState::kPrograms) return fail(error, 332);
     assembly.programs.push_back({name, assembly.locationCounter});
     return 0;

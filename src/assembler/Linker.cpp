@@ -10,13 +10,6 @@ namespace kv {
 
 namespace {
 
-// The first program, in source order, whose START label is exactly the name.
-const NamedAddress* FindProgram(const AssemblyState& assembly, const QString& name) {
-    for (const NamedAddress& program : assembly.programs)
-        if (program.name == name) return &program;
-    return nullptr;
-}
-
 // The use count is a signed 16-bit counter.
 constexpr int kMostMarks = std::numeric_limits<std::int16_t>::max();
 
@@ -34,7 +27,7 @@ void MarkFollowedBy(const QString& text, const QString& name, QChar follower, QV
 LinkResult Link(const AssemblyState& assembly, MachineState& machine, Host& host, const QString& source) {
     LinkResult link;
     for (const NamedAddress& reference : assembly.externalReferences) {
-        const NamedAddress* program = FindProgram(assembly, reference.name);
+        const NamedAddress* program = FindName(assembly.programs, reference.name);
         if (program != nullptr) {
             if (machine.inArea(reference.address)) machine.word(reference.address) = program->address;
             continue;
