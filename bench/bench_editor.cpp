@@ -6,9 +6,9 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
-#include "editor/gui/SourceEditor.h"
+#include "gui/SourceEditor.h"
 #include "settings/Settings.h"
-#include "workbench/gui/GuiHost.h"
+#include "gui/GuiHost.h"
 
 namespace {
 

@@ -19,11 +19,11 @@
 #include <cstdio>
 #include <vector>
 
-#include "editor/gui/SourceEditor.h"
-#include "simulator/gui/ConsoleEdit.h"
-#include "simulator/gui/frmRun.h"
+#include "gui/SourceEditor.h"
+#include "gui/ConsoleEdit.h"
+#include "gui/frmRun.h"
 #include "workbench/Session.h"
-#include "workbench/gui/FormMain.h"
+#include "gui/FormMain.h"
 
 namespace {
 

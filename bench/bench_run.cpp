@@ -5,13 +5,13 @@
 #include <ctime>
 
 #include "assembler/AssemblyState.h"
-#include "assembler/KvMessage.h"
+#include "assembler/Catalogue.h"
 #include "filedevice/VirtualFileDevice.h"
 #include "machine/MachineState.h"
 #include "settings/Settings.h"
-#include "simulator/KvRun.h"
+#include "simulator/RunControl.h"
 #include "simulator/Trace.h"
-#include "workbench/QuietHost.h"
+#include "host/QuietHost.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "RecordingHost.h"
 #include "assembler/Listings.h"
-#include "editor/KvEdit.h"
+#include "assembler/SourceLineParser.h"
 #include "workbench/AssembleCommand.h"
 #include "workbench/Session.h"
 

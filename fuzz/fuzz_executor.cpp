@@ -11,7 +11,7 @@
 
 #include "RecordingHost.h"
 #include "assembler/AssemblyState.h"
-#include "assembler/KvMessage.h"
+#include "assembler/Catalogue.h"
 #include "machine/MachineState.h"
 #include "settings/Settings.h"
 #include "simulator/Executor.h"

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "workbench/Host.h"
+#include "host/Colours.h"
 
 namespace kv {
 

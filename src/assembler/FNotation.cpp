@@ -2,8 +2,8 @@
 
 #include <QStringView>
 
-#include "assembler/KvMessage.h"
-#include "machine/KvSetValue.h"
+#include "assembler/Catalogue.h"
+#include "machine/InstructionTable.h"
 
 namespace kv {
 

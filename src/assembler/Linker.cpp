@@ -4,7 +4,7 @@
 
 #include "assembler/AssemblyState.h"
 #include "machine/MachineState.h"
-#include "workbench/Host.h"
+#include "host/Host.h"
 
 namespace kv {
 

@@ -8,10 +8,10 @@
 #include <functional>
 #include <memory>
 
-#include "assembler/KvMessage.h"
-#include "editor/KvEdit.h"
-#include "machine/KvSetValue.h"
-#include "workbench/Host.h"
+#include "assembler/Catalogue.h"
+#include "assembler/SourceLineParser.h"
+#include "machine/InstructionTable.h"
+#include "host/Colours.h"
 
 namespace kv {
 

@@ -2,7 +2,7 @@
 
 #include <QStringView>
 
-#include "assembler/KvMessage.h"
+#include "assembler/Catalogue.h"
 
 namespace kv {
 

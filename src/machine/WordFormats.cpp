@@ -1,7 +1,5 @@
 #include "machine/WordFormats.h"
 
-#include "assembler/KvMessage.h"
-
 namespace kv {
 
 namespace {
@@ -10,9 +8,9 @@ namespace {
 const char16_t kKatakana[] =
     u"。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノハヒフヘホマミムメモヤユヨラリルレロワン゛゜";
 
-bool inWordRange(std::int64_t value) { return value >= -32768 && value <= 65535; }
-
 }  // namespace
+
+bool IsWordValue(std::int64_t value) { return value >= -32768 && value <= 65535; }
 
 QString HexWord(std::int64_t value) {
     return QString::number(value & 0xFFFF, 16).toUpper().rightJustified(4, QLatin1Char('0'));
@@ -20,15 +18,13 @@ QString HexWord(std::int64_t value) {
 
 QString FormatHexWord(std::int64_t value) { return QLatin1Char('#') + HexWord(value); }
 
-QString FormatSignedWord(std::int64_t value, Host& host) {
-    if (!inWordRange(value)) ReportInternalError(host, QStringLiteral("算術十進文字列変換"), 1);
+QString FormatSignedWord(std::int64_t value) {
     const int v = static_cast<std::int16_t>(value & 0xFFFF);
     const QString digits = v > 0 ? QLatin1Char('+') + QString::number(v) : QString::number(v);
     return digits.rightJustified(6, QLatin1Char(' '));
 }
 
-QString FormatUnsignedWord(std::int64_t value, Host& host) {
-    if (!inWordRange(value)) ReportInternalError(host, QStringLiteral("論理十進文字列変換"), 1);
+QString FormatUnsignedWord(std::int64_t value) {
     return QString::number(value & 0xFFFF).rightJustified(5, QLatin1Char(' '));
 }
 
@@ -50,7 +46,7 @@ QString FormatBinaryWord(std::int64_t value) {
     return text;
 }
 
-QString FormatFlagWord(const QString& fr, Host& host) {
+QString FormatFlagWord(const QString& fr) {
     if (fr == QLatin1String("000")) return QStringLiteral(" 正 ");
     if (fr == QLatin1String("001")) return QStringLiteral(" 零 ");
     if (fr == QLatin1String("010")) return QStringLiteral(" 負 ");
@@ -58,9 +54,12 @@ QString FormatFlagWord(const QString& fr, Host& host) {
     if (fr == QLatin1String("101")) return QStringLiteral("あ零");
     if (fr == QLatin1String("110")) return QStringLiteral("あ負");
     if (fr == QLatin1String("???")) return QStringLiteral(" ？ ");
-    const bool signAndZero = fr == QLatin1String("011") || fr == QLatin1String("111");
-    ReportInternalError(host, QStringLiteral("FR日本語"), signAndZero ? 1 : 2);
     return QString();
+}
+
+int FlagWordFault(const QString& fr) {
+    if (!FormatFlagWord(fr).isEmpty()) return 0;
+    return fr == QLatin1String("011") || fr == QLatin1String("111") ? 1 : 2;
 }
 
 }  // namespace kv

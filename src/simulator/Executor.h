@@ -6,7 +6,8 @@
 #include <QString>
 #include <cstdint>
 
-#include "assembler/KvMessage.h"
+#include "machine/ErrorState.h"
+#include "simulator/RunNotes.h"
 #include "machine/MachineState.h"
 #include "settings/Settings.h"
 

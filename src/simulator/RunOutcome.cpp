@@ -2,11 +2,11 @@
 // states of the run buttons.
 
 #include "assembler/AssemblyState.h"
-#include "assembler/KvMessage.h"
+#include "assembler/Catalogue.h"
 #include "machine/WordFormats.h"
-#include "simulator/KvRun.h"
+#include "simulator/RunControl.h"
 #include "simulator/Trace.h"
-#include "workbench/Host.h"
+#include "host/Host.h"
 
 namespace kv {
 

@@ -1,10 +1,10 @@
 // Run control one instruction at a time: "スタート" and "ステップ", and "オート", which steps on each
 // tick of the auto timer.
 
-#include "assembler/KvMessage.h"
+#include "assembler/Catalogue.h"
 #include "settings/Settings.h"
-#include "simulator/KvRun.h"
-#include "workbench/Host.h"
+#include "simulator/RunControl.h"
+#include "host/Host.h"
 
 namespace kv {
 

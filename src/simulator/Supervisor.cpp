@@ -3,12 +3,12 @@
 #include <QStringView>
 #include <array>
 
-#include "assembler/KvMessage.h"
+#include "assembler/Catalogue.h"
 #include "filedevice/VirtualFileDevice.h"
 #include "machine/CodePage932.h"
 #include "machine/MachineState.h"
-#include "machine/WordFormats.h"
-#include "workbench/Host.h"
+#include "simulator/WordDisplay.h"
+#include "host/Host.h"
 
 namespace kv {
 

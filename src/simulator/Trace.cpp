@@ -2,7 +2,7 @@
 
 #include "assembler/AssemblyState.h"
 #include "machine/MachineState.h"
-#include "machine/WordFormats.h"
+#include "simulator/WordDisplay.h"
 #include "settings/Settings.h"
 
 namespace kv {

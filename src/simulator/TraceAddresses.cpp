@@ -1,7 +1,7 @@
 // The memory-address text of the trace options window: items "#hhhh" separated by commas, a
 // hyphen between two items for a range of words.
 
-#include "assembler/KvLib.h"
+#include "assembler/SourceElements.h"
 #include "machine/MachineState.h"
 #include "simulator/Trace.h"
 

@@ -2,7 +2,7 @@
 
 #include "assembler/AssemblyState.h"
 #include "assembler/Listings.h"
-#include "workbench/Host.h"
+#include "host/Host.h"
 
 namespace kv {
 

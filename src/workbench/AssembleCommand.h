@@ -5,7 +5,7 @@
 #include <QString>
 #include <QVector>
 
-#include "assembler/KvAsm.h"
+#include "assembler/Assembler.h"
 #include "assembler/Linker.h"
 
 namespace kv {

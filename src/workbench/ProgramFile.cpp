@@ -6,7 +6,7 @@
 #include <QStringList>
 
 #include "machine/CodePage932.h"
-#include "workbench/Host.h"
+#include "host/Host.h"
 
 namespace kv {
 

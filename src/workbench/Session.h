@@ -4,8 +4,8 @@
 // and hands its parts to the algorithms by reference.
 
 #include "assembler/AssemblyState.h"
-#include "assembler/KvMessage.h"
-#include "machine/KvSetValue.h"
+#include "assembler/Catalogue.h"
+#include "machine/InstructionTable.h"
 #include "machine/MachineState.h"
 #include "settings/Settings.h"
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingHost.h"
-#include "assembler/KvAsm.h"
+#include "assembler/Assembler.h"
 #include "workbench/Session.h"
 
 namespace kv {

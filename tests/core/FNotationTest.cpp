@@ -2,7 +2,7 @@
 
 #include "assembler/FNotation.h"
 #include "core/RecordingHost.h"
-#include "machine/KvSetValue.h"
+#include "machine/InstructionTable.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "machine/KvSetValue.h"
+#include "machine/InstructionTable.h"
 
 namespace kv {
 namespace {

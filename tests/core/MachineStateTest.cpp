@@ -4,7 +4,7 @@
 
 #include "RecordingHost.h"
 #include "machine/MachineState.h"
-#include "machine/WordFormats.h"
+#include "simulator/WordDisplay.h"
 
 namespace kv {
 namespace {

@@ -9,10 +9,10 @@
 #include <ostream>
 
 #include "assembler/AssemblyState.h"
-#include "assembler/KvLib.h"
-#include "assembler/KvMessage.h"
-#include "editor/KvEdit.h"
-#include "machine/KvSetValue.h"
+#include "assembler/SourceElements.h"
+#include "assembler/Catalogue.h"
+#include "assembler/SourceLineParser.h"
+#include "machine/InstructionTable.h"
 #include "machine/MachineState.h"
 #include "settings/Settings.h"
 

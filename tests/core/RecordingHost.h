@@ -7,7 +7,7 @@
 #include <deque>
 #include <functional>
 
-#include "workbench/Host.h"
+#include "host/Host.h"
 
 namespace kv::testing {
 

@@ -11,11 +11,11 @@
 
 #include "RecordingHost.h"
 #include "assembler/AssemblyState.h"
-#include "assembler/KvMessage.h"
+#include "assembler/Catalogue.h"
 #include "filedevice/VirtualFileDevice.h"
 #include "machine/MachineState.h"
 #include "settings/Settings.h"
-#include "simulator/KvRun.h"
+#include "simulator/RunControl.h"
 #include "simulator/Trace.h"
 
 namespace kv::testing {

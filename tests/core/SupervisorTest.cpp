@@ -2,7 +2,7 @@
 
 #include "RecordingHost.h"
 #include "assembler/AssemblyState.h"
-#include "assembler/KvMessage.h"
+#include "assembler/Catalogue.h"
 #include "filedevice/VirtualFileDevice.h"
 #include "machine/MachineState.h"
 #include "simulator/Supervisor.h"

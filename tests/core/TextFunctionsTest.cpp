@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "assembler/KvLib.h"
+#include "assembler/SourceElements.h"
 
 static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "assembler/KvMessage.h"
+#include "assembler/Catalogue.h"
 #include "filedevice/VirtualFileDevice.h"
 
 using kv::ErrorState;

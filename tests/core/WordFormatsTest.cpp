@@ -2,7 +2,7 @@
 
 #include "core/RecordingHost.h"
 #include "machine/CodePage932.h"
-#include "machine/WordFormats.h"
+#include "simulator/WordDisplay.h"
 
 static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 

@@ -12,9 +12,9 @@
 #include <QTimer>
 
 #include "RunFixture.h"
-#include "simulator/gui/ConsoleEdit.h"
-#include "simulator/gui/frmRun.h"
-#include "workbench/gui/FixedFont.h"
+#include "gui/ConsoleEdit.h"
+#include "gui/frmRun.h"
+#include "gui/FixedFont.h"
 
 using namespace kv;
 using namespace kv::testing;

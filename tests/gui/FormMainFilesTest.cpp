@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "WorkbenchFixture.h"
-#include "editor/gui/SourceEditor.h"
+#include "gui/SourceEditor.h"
 #include "machine/CodePage932.h"
 
 using namespace kv;

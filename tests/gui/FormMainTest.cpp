@@ -17,8 +17,8 @@
 #include <QTextEdit>
 
 #include "WorkbenchFixture.h"
-#include "editor/gui/SourceEditor.h"
-#include "workbench/gui/FixedFont.h"
+#include "gui/SourceEditor.h"
+#include "gui/FixedFont.h"
 
 using namespace kv;
 using namespace kv::testing;

@@ -5,8 +5,8 @@
 #include <QVector>
 #include <deque>
 
-#include "workbench/Host.h"
-#include "workbench/gui/GuiHost.h"
+#include "host/Host.h"
+#include "gui/GuiHost.h"
 
 class QTextDocument;
 class QTextEdit;

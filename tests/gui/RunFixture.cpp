@@ -7,10 +7,10 @@
 #include <QTextBlock>
 #include <QTimer>
 
-#include "editor/gui/SourceEditor.h"
-#include "simulator/gui/ConsoleEdit.h"
-#include "simulator/gui/frmRun.h"
-#include "workbench/gui/RunPanel.h"
+#include "gui/SourceEditor.h"
+#include "gui/ConsoleEdit.h"
+#include "gui/frmRun.h"
+#include "gui/RunPanel.h"
 
 namespace kv::testing {
 

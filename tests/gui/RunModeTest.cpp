@@ -12,8 +12,8 @@
 #include <QTimer>
 
 #include "RunFixture.h"
-#include "simulator/gui/frmRun.h"
-#include "workbench/gui/RunPanel.h"
+#include "gui/frmRun.h"
+#include "gui/RunPanel.h"
 
 using namespace kv;
 using namespace kv::testing;

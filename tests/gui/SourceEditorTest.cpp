@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "GuiTestSupport.h"
-#include "editor/gui/SourceEditor.h"
+#include "gui/SourceEditor.h"
 #include "settings/Settings.h"
 
 using namespace kv;

@@ -12,8 +12,8 @@
 #include <QTest>
 
 #include "RunFixture.h"
-#include "simulator/gui/frmRun.h"
-#include "simulator/gui/frmTrOption.h"
+#include "gui/frmRun.h"
+#include "gui/frmTrOption.h"
 
 using namespace kv;
 using namespace kv::testing;

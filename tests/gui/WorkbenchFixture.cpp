@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "machine/CodePage932.h"
-#include "workbench/gui/FixedFont.h"
+#include "gui/FixedFont.h"
 
 namespace kv::testing {
 

@@ -12,7 +12,7 @@
 
 #include "GuiTestSupport.h"
 #include "workbench/Session.h"
-#include "workbench/gui/FormMain.h"
+#include "gui/FormMain.h"
 
 namespace kv::testing {
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "workbench/QuietHost.h"
+#include "host/QuietHost.h"
 
 namespace kv::cli {
 

@@ -35,11 +35,11 @@
 #include <QWindow>
 #include <cstdio>
 
-#include "editor/gui/SourceEditor.h"
+#include "gui/SourceEditor.h"
 #include "settings/Settings.h"
-#include "simulator/gui/ConsoleEdit.h"
-#include "simulator/gui/frmRun.h"
-#include "workbench/gui/KvStart.h"
+#include "gui/ConsoleEdit.h"
+#include "gui/frmRun.h"
+#include "gui/KvStart.h"
 
 namespace {
 

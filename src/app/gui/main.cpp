@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "workbench/gui/KvStart.h"
+#include "gui/KvStart.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,0 +1,33 @@
+#pragma once
+// Every error, warning and notice is a number in the one ErrorState; the catalogue turns the number
+// into a category (the box title), a message and up to three lines of explanation.
+
+#include <QString>
+#include <cstdint>
+
+#include "machine/ErrorState.h"
+
+namespace kv {
+
+class Host;
+
+struct CatalogueText {
+    QString title;    // category by range; empty for 1100 and above
+    QString message;  // empty when the catalogue has no message for the code
+    QString explanation[3];
+};
+
+// The texts of a code (with the addresses of 404 to 406 taken from the state).
+CatalogueText Catalogue(const ErrorState& error);
+
+// Composes the texts of the current error and resets it to 0.
+//  mode 0: beep and a box with the exclamation icon: message and the three explanations;
+//  mode 1: beep and a box with the information icon: the message alone;
+//  mode 2: no box; returns a full-width blank followed by the message.
+// Modes 0 and 1 show nothing when the message is empty. Returns the line form in every mode.
+QString ReportError(ErrorState& error, Host& host, int mode);
+
+// A case that cannot occur was met: the place names where.
+void ReportInternalError(Host& host, const QString& place, int number);
+
+}  // namespace kv

@@ -1,0 +1,217 @@
+#pragma once
+// The workbench's main window: one source text, three mode panels stacked in one place (edit,
+// assemble, run; one visible at a time), the three mode buttons that lead from editing to
+// assembling to running, a menu bar whose top-level menus follow the mode, and a status bar.
+//
+// The window's code is split by concern: FormMain.cpp (loading, activation, resizing, state),
+// FormMainPanels.cpp (building the panels), FormMainMenus.cpp (menus), FormMainLayout.cpp
+// (ApplyMode, ArrangePanels, ApplyFontAndRows), FormMainFiles.cpp (files, start-up files, closing),
+// FormMainAssemble.cpp (the mode buttons' commands and the assemble panel) and FormMainRun.cpp (the
+// run buttons, the console window and the trace options window).
+
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <functional>
+
+#include "assembler/Catalogue.h"
+#include "simulator/RunNotes.h"
+#include "editor/LineCheck.h"
+#include "filedevice/VirtualFileDevice.h"
+#include "simulator/RunControl.h"
+#include "simulator/Trace.h"
+#include "gui/FixedFont.h"
+#include "gui/GuiHost.h"
+#include "gui/Twips.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTextEdit;
+class QTimer;
+
+namespace kv {
+
+struct Session;
+class RunPanel;
+class SourceEditor;
+class frmRun;
+
+// Where the workbench keeps its own files, and the command line it was started with.
+struct StartupInfo {
+    QString programFolder;
+    QString commandLine;  // the whole argument text
+};
+
+enum class Mode { None, Edit, Assemble, Run };
+
+// Names of the program's own files in the program folder.
+inline constexpr char16_t kInitialFileName[] = u"初期ファイル.txt";
+inline constexpr char16_t kUntitled[] = u"無題";
+
+class FormMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    FormMain(Session& session, StartupInfo startup, const FixedFont& font, Twips twips);
+    ~FormMain() override;
+
+    // Sets up the window from the settings, opens the command line's program file or the initial
+    // file, and enters edit mode.
+    void Form_Load();
+    void Form_Activate();
+
+    // The mode buttons "編集モード", "アセンブル" and "実行モード".
+    void Command001_Click();
+    void Command002_Click();
+    void Command003_Click();
+
+    void ApplyMode(int code);
+    void ArrangePanels();
+    void ApplyFontAndRows();
+    void SetWindowTitle(const QString& name);
+    // Checks and rewrites the whole editor text, showing the progress in the status bar.
+    void FormatAndCheckAll();
+
+    // The run buttons Command4 0 to 5 by index.
+    void Command4_Click(int index);
+    // The trace options window, modal; true unless it was cancelled.
+    bool ShowTraceOptions();
+
+    GuiHost& host() { return host_; }
+    SourceEditor& editor() { return *edit_.editor; }
+    RunPanel& runPanel() { return *runPanel_; }
+    RunControl& runControl() { return run_; }
+    TraceOptions& traceOptions() { return trace_; }
+    Mode currentMode() const { return mode_; }
+    bool programModified() const { return programModified_; }
+    const QString& currentFileName() const { return currentFileName_; }
+    const QString& listKind() const { return listKind_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    static constexpr int kButtonHeight = 28;                  // pixels, of every button
+    static constexpr int kModeRowHeight = kButtonHeight + 8;  // pixels, the mode buttons above the panels
+
+    struct ModeButtons {
+        QPushButton* edit = nullptr;      // Command001
+        QPushButton* assemble = nullptr;  // Command002
+        QPushButton* run = nullptr;       // Command003
+    };
+    struct EditPanel {
+        QWidget* panel = nullptr;  // Picture100
+        SourceEditor* editor = nullptr;
+        QLabel* captions[3] = {};    // Label101, Label102, Label103
+        QWidget* bars[2] = {};       // Picture101, Picture102
+        QLabel* measure = nullptr;   // Label199
+        QWidget* buttons = nullptr;  // the row of Command1
+    };
+    struct AssemblePanel {
+        QWidget* panel = nullptr;       // Picture300
+        QTextEdit* messages = nullptr;  // RichTextBox300
+        QTextEdit* list = nullptr;      // RichTextBox310
+        QWidget* buttons = nullptr;     // the row of Command3
+    };
+    struct Menus {
+        QMenu* file = nullptr;                // mn10
+        QMenu* fileOnly = nullptr;            // mn100
+        QMenu* edit = nullptr;                // mn20
+        QMenu* font = nullptr;                // mn30
+        QMenu* tools = nullptr;               // mn40
+        QMenu* run = nullptr;                 // mn50
+        QMenu* help = nullptr;                // mn90
+        std::array<QAction*, 3> fontSizes{};  // mn311, mn312, mn313
+        std::array<QAction*, 4> recent{};     // mn_file 1 to 4
+    };
+    struct Status {
+        QLabel* mode = nullptr;  // first panel: the current mode
+        QLabel* note = nullptr;  // second panel: ShowRunNote
+        QProgressBar* progress = nullptr;
+    };
+
+    // FormMainPanels.cpp
+    void buildModeButtons(QWidget* client);
+    void buildEditPanel(QWidget* client);
+    void buildAssemblePanel(QWidget* client);
+    void buildRunPanel(QWidget* client);
+    void buildStatusBar();
+    QPushButton* addCommand(QWidget* row, const QString& name, const QString& caption,
+                            std::function<void()> command);
+
+    // FormMainMenus.cpp
+    void buildMenus();
+    void showMenus(std::initializer_list<QMenu*> visible);
+    void RefreshRecentMenu();
+    void ChooseFontSize(int size);
+    void checkFontMenu();
+    void showTitleWindow();
+
+    // FormMainLayout.cpp
+    void Form_Resize();
+    void arrangeEditPanel(int panelHeight, int panelWidth);
+    void arrangeAssemblePanel(int panelHeight, int panelWidth);
+    void paintModeButtons(bool editYellow, bool editEnabled, bool assembleYellow, bool assembleEnabled,
+                          bool runYellow, bool runEnabled);
+    int windowWidthTwips() const;
+    int windowHeightTwips() const;
+
+    // FormMainFiles.cpp
+    bool Save();
+    bool SaveAs();
+    void OpenRecentFile(int index);
+    void AddRecentFile(const QString& path);
+    void showProgramText(const QString& path, const QString& text);
+    bool openCommandLineFile();
+    void loadInitialFile();
+    void enterSourceFolder();
+    bool Form_Unload();
+    bool writeInitialFile();
+    void diskError(const QString& path);
+    QString programFolderFile(const QString& name) const;
+
+    // FormMainAssemble.cpp
+    void Command3_Click(int index);
+    void showList(const QString& kind);
+
+    // FormMainRun.cpp
+    void TraceCommand();
+    frmRun* createConsole();
+    // The main window closes: a run, an input wait and automatic running end, the console closes.
+    void endRunForExit();
+
+    Session& session_;
+    StartupInfo startup_;
+    FixedFont font_;
+    Twips twips_;
+    GuiHost host_;
+    LineChecker checker_;
+    RunNotes notes_;
+    TraceOptions trace_;
+    VirtualFileDevice device_;
+    RunControl run_;
+
+    Mode mode_ = Mode::None;
+    bool programModified_ = false;
+    QString currentFileName_;
+    QString listKind_;
+    int lastAppliedFontSize_ = 0;
+    bool maximisedNow_ = false;
+    int messageHeight_ = 0;  // twips
+    QString dialogFolder_;
+
+    ModeButtons modeButtons_;
+    EditPanel edit_;
+    AssemblePanel assemble_;
+    RunPanel* runPanel_ = nullptr;  // Picture400
+    QTimer* timer400_ = nullptr;    // Timer400: paces automatic running
+    Menus menus_;
+    Status status_;
+};
+
+}  // namespace kv

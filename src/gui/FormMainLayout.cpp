@@ -1,0 +1,181 @@
+// The modes' look: which buttons, panel and menus show (ApplyMode), and the panels' layout in twips
+// (ArrangePanels, ApplyFontAndRows).
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <algorithm>
+
+#include "gui/SourceEditor.h"
+#include "workbench/Session.h"
+#include "gui/FormMain.h"
+#include "gui/RunPanel.h"
+
+namespace kv {
+
+namespace {
+
+constexpr int kMinimumSize = 8600;  // twips, both ways
+constexpr int kPanelLeft = 75;      // twips: the panels are 150 twips narrower than the window
+
+const QColor kActiveMode(255, 255, 0);
+
+void PaintModeButton(QPushButton* button, bool yellow, bool enabled) {
+    QPalette palette = QApplication::palette(button);
+    if (yellow) palette.setColor(QPalette::Button, kActiveMode);
+    button->setPalette(palette);
+    button->setEnabled(enabled);
+}
+
+QString ModeText(Mode mode) {
+    switch (mode) {
+        case Mode::Edit: return QStringLiteral("編集");
+        case Mode::Assemble: return QStringLiteral("アセンブル");
+        case Mode::Run: return QStringLiteral("実行");
+        case Mode::None: break;
+    }
+    return QString();
+}
+
+}  // namespace
+
+int FormMain::windowWidthTwips() const {
+    return twips_.fromPixels(width());
+}
+int FormMain::windowHeightTwips() const {
+    return twips_.fromPixels(height());
+}
+
+void FormMain::paintModeButtons(bool editYellow, bool editEnabled, bool assembleYellow, bool assembleEnabled,
+                                bool runYellow, bool runEnabled) {
+    PaintModeButton(modeButtons_.edit, editYellow, editEnabled);
+    PaintModeButton(modeButtons_.assemble, assembleYellow, assembleEnabled);
+    PaintModeButton(modeButtons_.run, runYellow, runEnabled);
+}
+
+void FormMain::ApplyMode(int code) {
+    notes_.ShowRunNote(9, 0);
+    switch (mode_) {
+        case Mode::Edit:
+            paintModeButtons(true, false, false, true, false, false);
+            showMenus({menus_.file, menus_.edit, menus_.font, menus_.tools, menus_.help});
+            break;
+        case Mode::Assemble:
+            if (code == 0) paintModeButtons(false, false, true, false, false, false);
+            if (code == 1) paintModeButtons(false, true, true, false, false, false);
+            if (code == 2) paintModeButtons(false, true, true, false, false, true);
+            showMenus({menus_.fileOnly, menus_.help});
+            break;
+        case Mode::Run:
+            paintModeButtons(false, true, false, true, true, false);
+            showMenus({menus_.fileOnly, menus_.run, menus_.help});
+            break;
+        case Mode::None: ReportInternalError(host_, QStringLiteral("ボタン処理"), code); return;
+    }
+    edit_.panel->setVisible(mode_ == Mode::Edit);
+    assemble_.panel->setVisible(mode_ == Mode::Assemble);
+    runPanel_->setVisible(mode_ == Mode::Run);
+    status_.mode->setText(ModeText(mode_));
+}
+
+void FormMain::Form_Resize() {
+    if (mode_ == Mode::None) return;
+    messageHeight_ = windowHeightTwips() / 2;
+    ArrangePanels();
+    ApplyFontAndRows();
+}
+
+void FormMain::ArrangePanels() {
+    if (isMinimized()) return;
+    maximisedNow_ = isMaximized();
+    if (windowWidthTwips() < kMinimumSize || windowHeightTwips() < kMinimumSize)
+        resize(std::max(width(), twips_.toPixelsAtLeast(kMinimumSize)),
+               std::max(height(), twips_.toPixelsAtLeast(kMinimumSize)));
+    const int panelHeight = windowHeightTwips() - 1800;
+    const int panelWidth = windowWidthTwips() - 150;
+    modeButtons_.edit->parentWidget()->setGeometry(0, 0, centralWidget()->width(), kModeRowHeight);
+    for (QWidget* panel : {edit_.panel, assemble_.panel, static_cast<QWidget*>(runPanel_)})
+        panel->setGeometry(twips_.toPixels(kPanelLeft), kModeRowHeight, twips_.toPixels(panelWidth),
+                           twips_.toPixels(panelHeight));
+    switch (mode_) {
+        case Mode::Edit: arrangeEditPanel(panelHeight, panelWidth); break;
+        case Mode::Assemble: arrangeAssemblePanel(panelHeight, panelWidth); break;
+        case Mode::Run:
+            runPanel_->Arrange();
+            runPanel_->raise();
+            break;
+        case Mode::None: break;
+    }
+}
+
+void FormMain::arrangeEditPanel(int panelHeight, int panelWidth) {
+    EditPanel& e = edit_;
+    const Settings& s = session_.settings;
+    const QFont font = font_.at(s.paneFontSize);
+    // The editor stands at the panel's left edge; its text begins a frame and a margin further right.
+    const int textLeft = e.editor->frameWidth() + qRound(e.editor->document()->documentMargin());
+    int editorWidth = twips_.toPixels(panelWidth - 600);
+    const int editorHeight = twips_.toPixels(panelHeight - 1200);
+
+    auto measure = [&](int letters) {
+        e.measure->setFont(font);
+        e.measure->setText(QString(letters, QLatin1Char('A')));
+        e.measure->adjustSize();
+        return e.measure->size();
+    };
+    const QSize labelSize = measure(s.labelWidth);
+    QLabel* const* c = e.captions;
+    for (QLabel* caption : e.captions) caption->setFont(font);
+    c[0]->setGeometry(textLeft, 0, labelSize.width(), labelSize.height());
+    const int editorTop = c[0]->y() + labelSize.height() + twips_.toPixels(20);
+    const int barWidth = 2;
+    e.bars[0]->setGeometry(c[0]->x() + c[0]->width() - twips_.toPixels(20), 0, barWidth, e.panel->height());
+    const QSize instructionSize = measure(s.instructionWidth);
+    c[1]->setGeometry(c[0]->x() + c[0]->width(), 0, instructionSize.width(), instructionSize.height());
+    e.bars[1]->setGeometry(c[1]->x() + c[1]->width() - twips_.toPixels(20), 0, barWidth, e.panel->height());
+    // The operand caption ends with the editor.
+    const int operandLeft = c[1]->x() + c[1]->width();
+    int operandWidth = instructionSize.width();
+    if (c[0]->width() + c[1]->width() + instructionSize.width() < editorWidth)
+        operandWidth = editorWidth - operandLeft;
+    else
+        editorWidth = textLeft + c[0]->width() + c[1]->width() + instructionSize.width();
+    c[2]->setGeometry(operandLeft, 0, operandWidth, instructionSize.height());
+
+    e.editor->setGeometry(0, editorTop, editorWidth, editorHeight);
+    // The button row (with a margin above its buttons) reaches down to the panel's bottom, so that
+    // the bars show between the captions only.
+    const int buttonsTop = editorTop + editorHeight;
+    e.buttons->setFixedHeight(std::max(kButtonHeight + 6, e.panel->height() - buttonsTop));
+    e.buttons->setGeometry(0, buttonsTop, e.panel->width(), e.buttons->height());
+    for (QWidget* widget : {e.bars[0], e.bars[1], static_cast<QWidget*>(e.editor), e.buttons})
+        widget->raise();
+    e.panel->hide();
+    e.panel->show();
+}
+
+void FormMain::arrangeAssemblePanel(int panelHeight, int panelWidth) {
+    AssemblePanel& a = assemble_;
+    const int paneWidth = twips_.toPixels(panelWidth - 300);
+    a.buttons->setGeometry(0, 0, paneWidth, kButtonHeight);
+    const int messageTop = twips_.fromPixels(kButtonHeight + 4);
+    a.messages->setGeometry(0, twips_.toPixels(messageTop), paneWidth, twips_.toPixels(messageHeight_));
+    const int listHeight = std::max(0, panelHeight - messageTop - messageHeight_ - 300);
+    a.list->setGeometry(0, twips_.toPixels(messageTop + messageHeight_), paneWidth,
+                        twips_.toPixels(listHeight));
+}
+
+void FormMain::ApplyFontAndRows() {
+    const int size = session_.settings.paneFontSize;
+    if (mode_ == Mode::Run) {
+        runPanel_->ApplyFontAndRows(size);
+        return;
+    }
+    if (mode_ != Mode::Edit || size == lastAppliedFontSize_) return;
+    lastAppliedFontSize_ = size;
+    edit_.editor->setFont(font_.at(size));
+}
+
+}  // namespace kv

@@ -1,0 +1,116 @@
+#include "gui/RunPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+
+#include "machine/MachineState.h"
+#include "host/Host.h"
+
+namespace kv {
+
+namespace {
+
+constexpr int kButtonHeight = 28;  // pixels
+
+QLabel* RowLabel(QWidget* parent, const QString& name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAutoFillBackground(true);
+    QPalette white = label->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(white);
+    return label;
+}
+
+}  // namespace
+
+RunPanel::RunPanel(MachineState& machine, AssemblyState& assembly, Host& host, const FixedFont& font,
+                   Twips twips, QWidget* parent)
+    : QWidget(parent), machine_(machine), assembly_(assembly), host_(host), font_(font), twips_(twips) {
+    setObjectName(QStringLiteral("Picture400"));
+    buildLineList();
+    cover_ = new QWidget(this);
+    cover_->setObjectName(QStringLiteral("Picture410"));
+    cover_->setAutoFillBackground(true);
+    lineScroll_ = new QScrollBar(Qt::Vertical, this);
+    lineScroll_->setObjectName(QStringLiteral("VScroll400"));
+    lineScroll_->setRange(1, 1);
+    connect(lineScroll_, &QScrollBar::valueChanged, this, [this](int value) { ShowProgramLines(value); });
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("SSTab400"));
+    tabs_->addTab(buildRegisterTab(), QStringLiteral("レジスタ"));
+    tabs_->addTab(buildMemoryTab(), QStringLiteral("メモリ"));
+    buildButtons();
+}
+
+// The measuring label and rows 0 to 50 of the program-line list; row i stands i row heights below
+// row 0 (ApplyFontAndRows places them).
+void RunPanel::buildLineList() {
+    measure_ = new QLabel(QStringLiteral("#88888"), this);
+    measure_->setObjectName(QStringLiteral("Label490"));
+    measure_->hide();
+    for (int i = 0; i < kRows; ++i) {
+        addressCells_[i] = RowLabel(this, QStringLiteral("Label401_%1").arg(i));
+        addressCells_[i]->installEventFilter(this);
+        sourceCells_[i] = RowLabel(this, QStringLiteral("Label402_%1").arg(i));
+    }
+}
+
+void RunPanel::buildButtons() {
+    buttons_ = new QWidget(this);
+    buttons_->setObjectName(QStringLiteral("Command4"));
+    auto* row = new QHBoxLayout(buttons_);
+    row->setContentsMargins(0, 4, 0, 0);
+    row->setSpacing(4);
+    const QStringList captions{QStringLiteral("実行"),     QStringLiteral("トレース"),
+                               QStringLiteral("スタート"), QStringLiteral("ステップ"),
+                               QStringLiteral("オート"),   QStringLiteral("実行終了")};
+    for (int index = 0; index < 6; ++index) {
+        auto* button = new QPushButton(captions[index], buttons_);
+        button->setObjectName(QStringLiteral("Command4_%1").arg(index));
+        button->setFixedHeight(kButtonHeight);
+        row->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, index] {
+            if (onCommand) onCommand(index);
+        });
+        commands_[index] = button;
+    }
+    buttons_->adjustSize();
+}
+
+bool RunPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        for (int i = 0; i < kRows; ++i)
+            if (watched == addressCells_[i]) {
+                ToggleBreakpoint(i);
+                return true;
+            }
+    return QWidget::eventFilter(watched, event);
+}
+
+void RunPanel::SetRegisterBoxes(const bool used[8]) {
+    for (int i = 0; i < 8; ++i) registers_.boxes[i]->setChecked(used[i]);
+}
+
+// "実行終了" stays enabled.
+void RunPanel::SetRunButtons(const RunButtons& b) {
+    const bool enabled[5] = {b.run, b.trace, b.start, b.step, b.autoRun};
+    for (int i = 0; i < 5; ++i) commands_[i]->setEnabled(enabled[i]);
+}
+
+int RunPanel::SelectedMemoryAddress() const {
+    const QComboBox* labels = memory_.labels;
+    if (labels->currentIndex() < 0) return machine_.userStart;
+    return labels->currentData().toInt();
+}
+
+}  // namespace kv
