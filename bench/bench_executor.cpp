@@ -117,7 +117,7 @@ struct Machine {
                 machine.PR = machine.nextPR;
             }
             if (result != 0 && result != kv::step::NormalEnd) {
-                std::printf("  stopped with result %d, error %d at %04X\n", result, error.code, machine.PR);
+                std::printf("  stopped with result %d, error %d at %04X\n", result, error.number(), machine.PR);
                 break;
             }
         }

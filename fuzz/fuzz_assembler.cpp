@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         kv::BuildAddressList(session.assembly);
         kv::BuildFNotationList(session.assembly);
     }
-    check(session.error.code == 0);
+    check(session.error.number() == 0);
     check(session.assembly.listing.size() <= kv::AssemblyState::kListingLines);
     for (int i = kv::MachineState::kAreaWords + 1; i < kv::MachineState::kWords; ++i)
         check(session.machine.memory[i] == kSentinel);

@@ -44,10 +44,10 @@ class QuietCalls : public kv::SupervisorCalls {
     kv::StepResult PerformSvc() override {
         const std::int32_t n = machine_.EA;
         if (n == 1 || n == 2 || n == 10 || n == 16) return 0;
-        error_.raise(990);
+        error_.raise(kv::ErrorCode(990));
         return 3;
     }
-    void WarnConstantWrite() override { error_.code = 0; }
+    void WarnConstantWrite() override { error_.clear(); }
     void ReportInternalError(const QString&, int) override {}
 
   private:
@@ -123,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(machine.EA >= -1 && machine.EA <= 0xFFFF + 0xFF);
         const bool failed = result >= 1 && result <= 9;
         require(failed || result == 0 || result == kv::step::Breakpoint || result == kv::step::NormalEnd);
-        require(failed == (error.code != 0));
+        require(failed == (error.number() != 0));
         if (result != 0) break;
         machine.PR = machine.nextPR;
     }

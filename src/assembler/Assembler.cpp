@@ -43,7 +43,7 @@ private:
     bool resolveReferences();
     bool finish();
     bool addListingLine(std::uint32_t colour, std::int32_t address, const QString& text, int words);
-    bool fail(std::int32_t code, int result = assemble::Failure);
+    bool fail(ErrorCode code, int result = assemble::Failure);
     void colour(int start, int length, Rgb colour) { a_.colouring.push_back({lineNumber_ - 1, start, length, colour}); }
     void message(Rgb colour, const QString& text) { c_.host.appendMessage(colour, text); }
 
@@ -68,11 +68,11 @@ int Assembler::run(const QString& source) {
         if ((i & 0xFF) == 0xFF) c_.host.letEventsRun();
     }
     if (ok && finish()) return result_;
-    message(colours::Red, QStringLiteral("　重大エラー：") + ReportError(c_.error, c_.host, 2));
+    message(colours::Red, QStringLiteral("　重大エラー：") + ReportError(c_.error, c_.host, ReportStyle::Line));
     return fatal_;
 }
 
-bool Assembler::fail(std::int32_t code, int result) {
+bool Assembler::fail(ErrorCode code, int result) {
     c_.error.raise(code);
     fatal_ = result;
     return false;
@@ -80,13 +80,13 @@ bool Assembler::fail(std::int32_t code, int result) {
 
 bool Assembler::addListingLine(std::uint32_t colour, std::int32_t address, const QString& text, int words) {
     const int number = AddListingLine(a_, c_.error, colour, address, text, words);
-    if (number == 0) return fail(335);
+    if (number == 0) return fail(ErrorCode::ProgramTooLong);
     if (address >= 0 && m_.holds(address)) m_.lineOfAddress[address - m_.userStart] = number;
     return true;
 }
 
 bool Assembler::assembleLine(const QString& rawText) {
-    if (a_.locationCounter > m_.userEnd) return fail(307);
+    if (a_.locationCounter > m_.userEnd) return fail(ErrorCode::NoRoomForCode);
     m_.wordKinds[a_.locationCounter - m_.userStart] = kind::Free;
     const QString text = rawText.endsWith(QLatin1Char('\r')) ? rawText.chopped(1) : rawText;
     ParseContext context{c_.table, c_.settings, m_, a_, c_.error};
@@ -101,7 +101,7 @@ bool Assembler::assembleLine(const QString& rawText) {
         default:
             colour(0, text.size(), colours::ErrorLine);
             message(colours::Red, QStringLiteral("%1").arg(lineNumber_, 4) + QStringLiteral("行：") +
-                                      ReportError(c_.error, c_.host, 2));
+                                      ReportError(c_.error, c_.host, ReportStyle::Line));
             result_ = assemble::Failure;
             return addListingLine(kSourceLineColour, kErrorLine, parsed.line, 0);
     }
@@ -115,7 +115,7 @@ bool Assembler::statement(const QString& text, const ParsedLine& parsed) {
     if (commentStart >= 0) colour(commentStart, parsed.comment.size(), colours::Comment);
 
     const int number = parsed.instructionNumber;
-    if (number == op::START && a_.programOpen) return fail(305);
+    if (number == op::START && a_.programOpen) return fail(ErrorCode::StartEndMismatch);
     if (!parsed.label.isEmpty() && number != op::START && DefineLabel(a_, c_.error, parsed.label) != 0)
         return fail(c_.error.code);
     if (number == op::START && !startProgram(parsed)) return false;
@@ -159,8 +159,8 @@ bool Assembler::startProgram(const ParsedLine& parsed) {
         a_.startLabel = parsed.operands[0];
         return true;
     }
-    c_.error.raise(351);
-    message(colours::Red, ReportError(c_.error, c_.host, 2));
+    c_.error.raise(ErrorCode::StartLabelNotFirstProgram);
+    message(colours::Red, ReportError(c_.error, c_.host, ReportStyle::Line));
     message(colours::Green, QStringLiteral("（説明）オブジェクトレベルのリンク作業を行なわない『KavoraⅡ』の制限です。"));
     message(colours::Green, QStringLiteral("　STARTの実行開始番地に指定されたラベルを無視します。"));
     message(colours::Green, QStringLiteral("　STARTの次の行に「JUMP　実行開始ラベル」と入力すれば回避できます。"));
@@ -168,7 +168,7 @@ bool Assembler::startProgram(const ParsedLine& parsed) {
 }
 
 bool Assembler::endProgram() {
-    if (!a_.programOpen) return fail(315);
+    if (!a_.programOpen) return fail(ErrorCode::EndWithoutStart);
     message(colours::Black, QStringLiteral("　プログラム内のラベルを、実アドレスに変換します。"));
     a_.programOpen = false;
     if (!generator_.literalPool()) return fail(c_.error.code);
@@ -179,7 +179,7 @@ bool Assembler::endProgram() {
     if (!resolveReferences()) return false;
     if (a_.programCount == 1 && !a_.startLabel.isEmpty()) {
         const NamedAddress* found = FindName(a_.labels, a_.startLabel);
-        if (found == nullptr) return fail(352);
+        if (found == nullptr) return fail(ErrorCode::StartLabelNotFound);
         m_.entryAddress = found->address;
     }
     if (!a_.retSeen) {
@@ -204,8 +204,8 @@ bool Assembler::resolveReferences() {
 }
 
 bool Assembler::finish() {
-    if (a_.programOpen) return fail(316);
-    if (a_.locationCounter == m_.userStart) return fail(301);
+    if (a_.programOpen) return fail(ErrorCode::StartWithoutEnd);
+    if (a_.locationCounter == m_.userStart) return fail(ErrorCode::NoProgram);
     const int last = std::min(a_.locationCounter - m_.userStart, MachineState::kWords - 1);
     for (int i = 0; i <= last; ++i)
         if (m_.memory[i] >= -32768 && m_.memory[i] <= -1) m_.memory[i] += 65536;

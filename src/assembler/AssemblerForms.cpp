@@ -35,7 +35,7 @@ bool CheckConstant(QStringView constant, ErrorState& error) {
         case Start::Hex: return ParseHexConstant(constant, value, error) == 0;
         case Start::Label: return CheckOperandLabel(constant, error) == 0;
         case Start::Character: return CheckCharConstant(constant, error) == 0;
-        default: error.raise(143); return false;
+        default: error.raise(ErrorCode::ConstantBadCharacter); return false;
     }
 }
 
@@ -46,9 +46,9 @@ namespace form {
 bool NON(FormAttempt& attempt) { return TakeOnlyComment(attempt); }
 
 bool LL(FormAttempt& attempt) {
-    if (HasPeriod(attempt.field)) return attempt.fail(145);
+    if (HasPeriod(attempt.field)) return attempt.fail(ErrorCode::PeriodInOperand);
     const Split first = SplitAt(attempt.field, QLatin1Char(','));
-    if (!first.found) return attempt.fail(147);
+    if (!first.found) return attempt.fail(ErrorCode::OperandMissing);
     if (!TakeLabel(attempt, first.field)) return false;
     const Split second = SplitAt(first.rest, QLatin1Char(' '));
     if (!TakeLabel(attempt, second.field)) return false;
@@ -58,10 +58,10 @@ bool LL(FormAttempt& attempt) {
 
 bool COPY(FormAttempt& attempt) {
     const Split first = SplitAt(attempt.field, QLatin1Char(','));
-    if (!first.found) return attempt.fail(147);
+    if (!first.found) return attempt.fail(ErrorCode::OperandMissing);
     if (!TakeLabel(attempt, first.field)) return false;
     const Split second = SplitAt(first.rest, QLatin1Char(','));
-    if (!second.found) return attempt.fail(147);
+    if (!second.found) return attempt.fail(ErrorCode::OperandMissing);
     if (!TakeLabel(attempt, second.field)) return false;
     const Split third = SplitAt(second.rest, QLatin1Char(' '));
     std::int32_t count = 0;
@@ -76,13 +76,13 @@ bool COPY(FormAttempt& attempt) {
 bool START(FormAttempt& attempt) {
     if (TakeOnlyComment(attempt)) return true;
     const Split label = SplitAt(attempt.field, QLatin1Char(' '));
-    if (CheckOperandLabel(label.field, attempt.context.error) != 0) return attempt.fail(171);
+    if (CheckOperandLabel(label.field, attempt.context.error) != 0) return attempt.fail(ErrorCode::StartLabelInvalid);
     attempt.operands.append(label.field.toString());
     attempt.comment = TrimBlanks(label.rest).toString();
     return true;
 }
 
-bool END(FormAttempt& attempt) { return TakeOnlyComment(attempt) || attempt.fail(131); }
+bool END(FormAttempt& attempt) { return TakeOnlyComment(attempt) || attempt.fail(ErrorCode::EndWithLabelOrOperand); }
 
 // Reserves n words at the location counter, filled with the initial value, when they fit below
 // the end of the user area.
@@ -92,7 +92,7 @@ bool DS(FormAttempt& attempt) {
     if (!attempt.present(operand.field) || ParseCount(operand.field, n, attempt.context.error) != 0) return false;
     MachineState& machine = attempt.context.machine;
     const std::int64_t location = attempt.context.assembly.locationCounter;
-    if (location < machine.userStart || location + n >= machine.userEnd) return attempt.fail(307);
+    if (location < machine.userStart || location + n >= machine.userEnd) return attempt.fail(ErrorCode::NoRoomForCode);
     for (std::int64_t address = location; address < location + n; ++address) {
         StoreWord(machine, address, machine.grInitialValue);
         StoreKind(machine, address, kind::Free);
@@ -108,7 +108,7 @@ bool DC(FormAttempt& attempt) {
     QStringView text = attempt.field;
     for (bool first = true;; first = false) {
         const ExtractedOperand constant = ExtractOperand(text, attempt.context.error);
-        if (constant.status != 0) return attempt.fail(first ? 147 : 143);
+        if (constant.status != 0) return attempt.fail(first ? ErrorCode::OperandMissing : ErrorCode::ConstantBadCharacter);
         if (!CheckConstant(constant.operand, attempt.context.error)) return false;
         attempt.operands.append(constant.operand);
         if (!constant.separated) {

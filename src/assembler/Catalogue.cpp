@@ -80,22 +80,22 @@ const QHash<int, Entry>& fixedTexts() {
 
 QString composedMessage(const ErrorState& e) {
     switch (e.code) {
-        case 335:
+        case ErrorCode::ProgramTooLong:
             return QStringLiteral("プログラムが長すぎます。アセンブルできるのは") +
                    QString::number(AssemblyState::kListingLines) + QStringLiteral("行までです。");
-        case 404:
+        case ErrorCode::AddressOutOfRange:
             return QStringLiteral("実効アドレス（") + HexWord(e.ea) + QStringLiteral("）が、メモリを参照できる範囲（") +
                    HexWord(e.low) + QStringLiteral("～") + HexWord(e.high) + QStringLiteral("）にありません。");
-        case 405:
+        case ErrorCode::WriteIntoInstruction:
             return QStringLiteral("機械語を設定した領域（") + HexWord(e.ea) +
                    QStringLiteral("）に書き込もうとしました。\n　文法上は可能ですが、通常、そのような使い方はしません。"
                                   "\n　ミスの発見を容易にするため『KavoraⅡ』では禁止します。");
-        case 406:
+        case ErrorCode::WriteIntoConstant:
             return QStringLiteral("警告!　DCで定数を設定した領域（") + HexWord(e.ea) +
                    QStringLiteral("）に書き込みました。\n　処理は続行しますが、定数を元に戻すには再アセンブルが必要です。");
         default:
-            if (e.code >= 1100)
-                return QStringLiteral("原因不明のエラーです。エラーコード（") + QString::number(e.code) + QStringLiteral("）");
+            if (e.number() >= 1100)
+                return QStringLiteral("原因不明のエラーです。エラーコード（") + QString::number(e.number()) + QStringLiteral("）");
             return QString();
     }
 }
@@ -116,8 +116,8 @@ QString categoryOf(std::int32_t code) {
 
 CatalogueText Catalogue(const ErrorState& error) {
     CatalogueText text;
-    text.title = categoryOf(error.code);
-    const auto found = fixedTexts().constFind(error.code);
+    text.title = categoryOf(error.number());
+    const auto found = fixedTexts().constFind(error.number());
     if (found == fixedTexts().constEnd()) {
         text.message = composedMessage(error);
         return text;
@@ -129,13 +129,13 @@ CatalogueText Catalogue(const ErrorState& error) {
     return text;
 }
 
-QString ReportError(ErrorState& error, Host& host, int mode) {
+QString ReportError(ErrorState& error, Host& host, ReportStyle style) {
     const CatalogueText text = Catalogue(error);
     error = ErrorState();
     const QString line = QStringLiteral("　") + text.message;
-    if (mode == 2 || text.message.isEmpty()) return line;
+    if (style == ReportStyle::Line || text.message.isEmpty()) return line;
     host.beep();
-    if (mode == 0) {
+    if (style == ReportStyle::Box) {
         const QString body = text.message + '\n' + text.explanation[0] + '\n' + text.explanation[1] + '\n' +
                              text.explanation[2];
         host.messageBox(body, text.title, BoxIcon::Exclamation);

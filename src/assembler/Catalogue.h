@@ -20,12 +20,16 @@ struct CatalogueText {
 // The texts of a code (with the addresses of 404 to 406 taken from the state).
 CatalogueText Catalogue(const ErrorState& error);
 
-// Composes the texts of the current error and resets it to 0.
-//  mode 0: beep and a box with the exclamation icon: message and the three explanations;
-//  mode 1: beep and a box with the information icon: the message alone;
-//  mode 2: no box; returns a full-width blank followed by the message.
-// Modes 0 and 1 show nothing when the message is empty. Returns the line form in every mode.
-QString ReportError(ErrorState& error, Host& host, int mode);
+// How ReportError shows an error.
+enum class ReportStyle {
+    Box,             // beep and a box with the exclamation icon: message and the three explanations
+    InformationBox,  // beep and a box with the information icon: the message alone
+    Line,            // no box: the caller writes the line into a pane
+};
+
+// Composes the texts of the current error and resets it. The boxes show nothing when the message
+// is empty. Returns the line form, a full-width blank followed by the message, in every style.
+QString ReportError(ErrorState& error, Host& host, ReportStyle style);
 
 // A case that cannot occur was met: the place names where.
 void ReportInternalError(Host& host, const QString& place, int number);

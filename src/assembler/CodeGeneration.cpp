@@ -34,7 +34,7 @@ QVector<std::int32_t> expansionWords(int instruction) {
 
 }  // namespace
 
-bool CodeGenerator::fail(std::int32_t code) {
+bool CodeGenerator::fail(ErrorCode code) {
     c_.error.raise(code);
     return false;
 }
@@ -85,7 +85,7 @@ bool CodeGenerator::generate(const ParsedLine& parsed) {
     switch (parsed.instructionNumber) {
         case op::START: case op::END: return true;
         case op::IN: case op::OUT:
-            if (a.references.size() + 2 > AssemblyState::kReferences) return fail(331);
+            if (a.references.size() + 2 > AssemblyState::kReferences) return fail(ErrorCode::TooManyLabels);
             if (!expansion(parsed.instructionNumber == op::IN ? kind::In : kind::Out,
                            expansionWords(parsed.instructionNumber)))
                 return false;
@@ -112,7 +112,7 @@ bool CodeGenerator::generate(const ParsedLine& parsed) {
 bool CodeGenerator::expansion(std::uint16_t firstKind, const QVector<std::int32_t>& words) {
     MachineState& m = c_.machine;
     const std::int32_t l = c_.assembly.locationCounter;
-    if (l + words.size() > m.userEnd) return fail(307);
+    if (l + words.size() > m.userEnd) return fail(ErrorCode::NoRoomForCode);
     for (int i = 0; i < words.size(); ++i) {
         m.word(l + i) = words[i];
         m.wordKinds[l + i - m.userStart] = i == 0 ? firstKind : kind::Instruction;
@@ -127,7 +127,7 @@ bool CodeGenerator::constants(const QStringList& operands) {
     AssemblyState& a = c_.assembly;
     for (const QString& constant : operands) {
         for (const Word& word : constantWords(constant)) {
-            if (a.locationCounter > m.userEnd) return fail(307);
+            if (a.locationCounter > m.userEnd) return fail(ErrorCode::NoRoomForCode);
             if (!word.label.isEmpty() && AddReference(a, c_.error, word.label, a.locationCounter) != 0) return false;
             m.word(a.locationCounter) = word.value;
             m.wordKinds[a.locationCounter - m.userStart] = kind::Constant;

@@ -6,6 +6,8 @@
 #include <QVector>
 #include <cstdint>
 
+#include "machine/ErrorState.h"
+
 namespace kv {
 
 struct AssembleContext;
@@ -33,7 +35,7 @@ private:
     QVector<Word> constantWords(const QString& constant) const;
     bool constants(const QStringList& operands);
     bool expansion(std::uint16_t firstKind, const QVector<std::int32_t>& words);
-    bool fail(std::int32_t code);
+    bool fail(ErrorCode code);
 
     AssembleContext& c_;
 };

@@ -25,8 +25,8 @@ void StoreKind(MachineState& machine, std::int64_t address, std::uint16_t kind) 
 Start StartOf(QStringView text) {
     if (text.isEmpty()) return Start::Other;
     const QChar first = text[0];
-    if (CharClass(first) == 12 || first == QLatin1Char('+') || first == QLatin1Char('-')) return Start::Decimal;
-    if (CharClass(first) == 11) return Start::Label;
+    if (CharClass(first) == CharacterClass::Digit || first == QLatin1Char('+') || first == QLatin1Char('-')) return Start::Decimal;
+    if (CharClass(first) == CharacterClass::Letter) return Start::Label;
     if (first == QLatin1Char('#')) return Start::Hex;
     if (first == QLatin1Char('\'')) return Start::Character;
     if (first == QLatin1Char('=')) return Start::Literal;
@@ -50,14 +50,14 @@ Split SplitAt(QStringView text, QChar stop) {
     return {text.left(at), TrimBlanksLeft(text.mid(at + 1)), true};
 }
 
-bool FormAttempt::fail(std::int32_t code) {
+bool FormAttempt::fail(ErrorCode code) {
     context.error.raise(code);
     return false;
 }
 
 bool FormAttempt::present(QStringView operand) {
     if (!operand.isEmpty() && operand[0] != QLatin1Char(';')) return true;
-    return fail(147);
+    return fail(ErrorCode::OperandMissing);
 }
 
 std::array<bool, 8>& FormAttempt::usedRegisters() { return context.assembly.usedRegisters; }
@@ -68,18 +68,21 @@ void FormAttempt::setFirstWord(std::int32_t value) {
     StoreWord(context.machine, context.assembly.locationCounter, value);
 }
 
-FormGrammar GrammarOf(const QString& name) {
-    struct Entry {
-        const char* name;
-        FormGrammar grammar;
-    };
-    static const Entry kGrammars[] = {
-        {"RR", form::RR},     {"RAX", form::RAX},     {"AX", form::AX},   {"R", form::R},
-        {"NON", form::NON},   {"LL", form::LL},       {"COPY", form::COPY}, {"START", form::START},
-        {"END", form::END},   {"DS", form::DS},       {"DC", form::DC},
-    };
-    for (const Entry& entry : kGrammars)
-        if (name == QLatin1String(entry.name)) return entry.grammar;
+FormGrammar GrammarOf(OperandForm form) {
+    switch (form) {
+        case OperandForm::RR: return form::RR;
+        case OperandForm::RAX: return form::RAX;
+        case OperandForm::AX: return form::AX;
+        case OperandForm::R: return form::R;
+        case OperandForm::NON: return form::NON;
+        case OperandForm::LL: return form::LL;
+        case OperandForm::COPY: return form::COPY;
+        case OperandForm::START: return form::START;
+        case OperandForm::END: return form::END;
+        case OperandForm::DS: return form::DS;
+        case OperandForm::DC: return form::DC;
+        case OperandForm::None: break;
+    }
     return nullptr;
 }
 

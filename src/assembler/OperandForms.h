@@ -7,6 +7,9 @@
 #include <array>
 #include <cstdint>
 
+#include "machine/ErrorState.h"
+#include "machine/InstructionTable.h"
+
 namespace kv {
 
 struct ParseContext;
@@ -42,7 +45,7 @@ struct FormAttempt {
     QString comment;
 
     // Sets the error code; always false, for "return fail(code)".
-    bool fail(std::int32_t code);
+    bool fail(ErrorCode code);
     // True for an operand that is there: not empty and not the start of a comment; else error 147.
     bool present(QStringView operand);
     std::array<bool, 8>& usedRegisters();
@@ -69,8 +72,7 @@ bool DC(FormAttempt& attempt);
 // The grammar of one form: true when the operand field fits it, false with the error code set
 // where the grammar has one.
 using FormGrammar = bool (*)(FormAttempt&);
-// The grammar of a form name ("RR", "RAX", "AX", "R", "NON", "LL", "COPY", "START", "END", "DS",
-// "DC"); nullptr for an empty or unknown name.
-FormGrammar GrammarOf(const QString& form);
+// The grammar of a form; nullptr for None.
+FormGrammar GrammarOf(OperandForm form);
 
 }  // namespace kv

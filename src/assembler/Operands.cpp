@@ -58,7 +58,7 @@ ExtractedOperand ExtractOperand(QStringView text, ErrorState& error) {
     ExtractedOperand result;
     const QStringView trimmed = TrimBlanks(text);
     if (trimmed.isEmpty()) {
-        error.raise(147);
+        error.raise(ErrorCode::OperandMissing);
         result.status = 9;
         return result;
     }
@@ -114,7 +114,7 @@ void ParseOperands(ParseContext& context, QStringView operandText, int instructi
         if (grammar(attempt)) {
             StoreWord(context.machine, location,
                       WordAt(context.machine, location) + context.table.CodeOf(instructionNumber, alternative));
-            context.error.code = 0;  // an earlier form's complaint no longer applies
+            context.error.clear();  // an earlier form's complaint no longer applies
             line.form = alternative;
             line.operands = attempt.operands;
             line.joinedOperands = attempt.operands.join(QLatin1Char(','));
@@ -122,17 +122,17 @@ void ParseOperands(ParseContext& context, QStringView operandText, int instructi
             line.resultClass = lineclass::Statement;
             return;
         }
-        if (context.error.code == 307) {
+        if (context.error.code == ErrorCode::NoRoomForCode) {
             line.resultClass = lineclass::Fatal;
             return;
         }
-        if (HasPeriod(field)) context.error.raise(145);
+        if (HasPeriod(field)) context.error.raise(ErrorCode::PeriodInOperand);
     }
     // A rejected line generates no code: a reference into its words would later be filled in
     // over whatever statement takes its place.
     context.assembly.references.resize(referencesBefore);
     line.resultClass = lineclass::OperandError;
-    if (context.error.code == 0) context.error.raise(146);
+    if (!context.error.isSet()) context.error.raise(ErrorCode::OperandInvalid);
 }
 
 }  // namespace kv

@@ -51,9 +51,9 @@ bool TakeIndex(FormAttempt& attempt, const ExtractedOperand& adr) {
 namespace form {
 
 bool RR(FormAttempt& attempt) {
-    if (HasPeriod(attempt.field)) return attempt.fail(145);
+    if (HasPeriod(attempt.field)) return attempt.fail(ErrorCode::PeriodInOperand);
     const Split first = SplitAt(attempt.field, QLatin1Char(','));
-    if (!first.found) return attempt.fail(147);
+    if (!first.found) return attempt.fail(ErrorCode::OperandMissing);
     int r1 = 0;
     if (!TakeRegister(attempt, first.field, true, r1)) return false;
     attempt.setFirstWord(r1 * 16);
@@ -67,7 +67,7 @@ bool RR(FormAttempt& attempt) {
 
 bool RAX(FormAttempt& attempt) {
     const Split first = SplitAt(attempt.field, QLatin1Char(','));
-    if (!first.found) return attempt.fail(147);
+    if (!first.found) return attempt.fail(ErrorCode::OperandMissing);
     int r = 0;
     if (!TakeRegister(attempt, first.field, true, r)) return false;
     attempt.setFirstWord(r * 16);

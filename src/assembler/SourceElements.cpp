@@ -41,10 +41,10 @@ QString UpperOutsideQuotes(const QString& text) {
     return result;
 }
 
-int CharClass(QChar c) {
-    if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) return 11;
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) return 12;
-    return 0;
+CharacterClass CharClass(QChar c) {
+    if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) return CharacterClass::Letter;
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) return CharacterClass::Digit;
+    return CharacterClass::Other;
 }
 
 QString DigitToRegister(const QString& text) {
@@ -71,7 +71,7 @@ namespace {
 
 constexpr int kRejected = 9;
 
-int Reject(ErrorState& error, std::int32_t code) {
+int Reject(ErrorState& error, ErrorCode code) {
     error.raise(code);
     return kRejected;
 }
@@ -85,9 +85,9 @@ int RegisterNumber(QStringView text) {
 
 // A letter A-Z followed by letters A-Z and digits 0-9.
 bool IsLabelText(QStringView text) {
-    if (text.isEmpty() || CharClass(text[0]) != 11) return false;
+    if (text.isEmpty() || CharClass(text[0]) != CharacterClass::Letter) return false;
     for (QChar c : text.mid(1))
-        if (CharClass(c) == 0) return false;
+        if (CharClass(c) == CharacterClass::Other) return false;
     return true;
 }
 
@@ -97,12 +97,12 @@ bool IsLabelText(QStringView text) {
 bool ReadDecimal(QStringView text, std::int32_t& value) {
     if (text.isEmpty() || text.size() > 6) return false;
     for (QChar c : text)
-        if (CharClass(c) != 12 && c != QLatin1Char('+') && c != QLatin1Char('-')) return false;
+        if (CharClass(c) != CharacterClass::Digit && c != QLatin1Char('+') && c != QLatin1Char('-')) return false;
     const bool hasSign = text[0] == QLatin1Char('+') || text[0] == QLatin1Char('-');
     qsizetype i = hasSign ? 1 : 0;
-    if (i >= text.size() || CharClass(text[i]) != 12) return false;
+    if (i >= text.size() || CharClass(text[i]) != CharacterClass::Digit) return false;
     std::int32_t number = 0;
-    for (; i < text.size() && CharClass(text[i]) == 12; ++i) number = number * 10 + (text[i].unicode() - u'0');
+    for (; i < text.size() && CharClass(text[i]) == CharacterClass::Digit; ++i) number = number * 10 + (text[i].unicode() - u'0');
     value = text[0] == QLatin1Char('-') ? -number : number;
     return true;
 }
@@ -112,9 +112,9 @@ bool ReadDecimal(QStringView text, std::int32_t& value) {
 int CheckGeneralRegister(QStringView text, int& reg, std::array<bool, 8>& used, ErrorState& error) {
     const QStringView name = TrimBlanksRight(text);
     if (name.size() != 3) return kRejected;
-    if (name == QLatin1String("GRO")) return Reject(error, 144);
+    if (name == QLatin1String("GRO")) return Reject(error, ErrorCode::LetterOForZero);
     const int number = RegisterNumber(name);
-    if (number < 0) return Reject(error, 151);
+    if (number < 0) return Reject(error, ErrorCode::GeneralRegisterInvalid);
     used[number] = true;
     reg = number;
     return 0;
@@ -123,10 +123,10 @@ int CheckGeneralRegister(QStringView text, int& reg, std::array<bool, 8>& used, 
 int CheckIndexRegister(QStringView text, int& reg, std::array<bool, 8>& used, ErrorState& error) {
     const QStringView name = TrimBlanksRight(text);
     if (name.size() != 3) return kRejected;
-    if (name == QLatin1String("GRO")) return Reject(error, 154);
+    if (name == QLatin1String("GRO")) return Reject(error, ErrorCode::LetterOInIndexRegister);
     const int number = RegisterNumber(name);
-    if (number == 0) return Reject(error, 152);
-    if (number < 0) return Reject(error, 153);
+    if (number == 0) return Reject(error, ErrorCode::IndexRegisterZero);
+    if (number < 0) return Reject(error, ErrorCode::IndexRegisterInvalid);
     used[number] = true;
     reg = number;
     return 0;
@@ -135,20 +135,20 @@ int CheckIndexRegister(QStringView text, int& reg, std::array<bool, 8>& used, Er
 int CheckOperandLabel(QStringView text, ErrorState& error) {
     const QStringView label = TrimBlanks(text);
     int status = 0;
-    if (label == QLatin1String("GRO")) status = Reject(error, 144);
-    if (label.size() >= 9) status = Reject(error, 141);
-    if (RegisterNumber(label) >= 0) status = Reject(error, 140);
-    if (!IsLabelText(label)) status = Reject(error, 142);
+    if (label == QLatin1String("GRO")) status = Reject(error, ErrorCode::LetterOForZero);
+    if (label.size() >= 9) status = Reject(error, ErrorCode::OperandLabelTooLong);
+    if (RegisterNumber(label) >= 0) status = Reject(error, ErrorCode::RegisterAsAddress);
+    if (!IsLabelText(label)) status = Reject(error, ErrorCode::OperandLabelBadCharacter);
     return status;
 }
 
 int ParseHexConstant(QStringView text, std::int32_t& value, ErrorState& error) {
     static const QString kDigits = QStringLiteral("0123456789ABCDEF");
-    if (text.size() != 5 || text[0] != QLatin1Char('#')) return Reject(error, 161);
+    if (text.size() != 5 || text[0] != QLatin1Char('#')) return Reject(error, ErrorCode::HexConstantInvalid);
     std::int32_t number = 0;
     for (QChar c : text.mid(1)) {
         const qsizetype digit = kDigits.indexOf(c);
-        if (digit < 0) return Reject(error, 161);
+        if (digit < 0) return Reject(error, ErrorCode::HexConstantInvalid);
         number = number * 16 + static_cast<std::int32_t>(digit);
     }
     value = number;
@@ -157,14 +157,14 @@ int ParseHexConstant(QStringView text, std::int32_t& value, ErrorState& error) {
 
 int ParseDecimalConstant(QStringView text, std::int32_t& value, ErrorState& error) {
     std::int32_t number = 0;
-    if (!ReadDecimal(text, number) || number < -32768 || number > 65535) return Reject(error, 162);
+    if (!ReadDecimal(text, number) || number < -32768 || number > 65535) return Reject(error, ErrorCode::DecimalConstantInvalid);
     value = number;
     return 0;
 }
 
 int ParseCount(QStringView text, std::int32_t& value, ErrorState& error) {
     std::int32_t number = 0;
-    if (!ReadDecimal(text, number)) return Reject(error, 162);
+    if (!ReadDecimal(text, number)) return Reject(error, ErrorCode::DecimalConstantInvalid);
     if (number < 0 || number > 65535) return kRejected;
     value = number;
     return 0;
@@ -172,16 +172,16 @@ int ParseCount(QStringView text, std::int32_t& value, ErrorState& error) {
 
 int CheckCharConstant(QStringView text, ErrorState& error) {
     const QChar quote = QLatin1Char('\'');
-    if (text.size() < 2 || text.front() != quote || text.back() != quote) return Reject(error, 163);
+    if (text.size() < 2 || text.front() != quote || text.back() != quote) return Reject(error, ErrorCode::CharConstantInvalid);
     const QStringView inner = text.mid(1, text.size() - 2);
     int status = 0;
     for (qsizetype i = 0; i < inner.size(); ++i) {
         if (inner[i] != quote) continue;
         if (i + 1 < inner.size() && inner[i + 1] == quote) ++i;
-        else status = Reject(error, 163);
+        else status = Reject(error, ErrorCode::CharConstantInvalid);
     }
     for (QChar c : inner)
-        if (c.unicode() < u' ') return Reject(error, 164);
+        if (c.unicode() < u' ') return Reject(error, ErrorCode::CharConstantControlCharacter);
     return status;
 }
 

@@ -14,8 +14,9 @@ QString ToHalfWidth(const QString& text);
 // Scanning left to right, a "'" toggles an inside-quotes flag; at the first ";" the rest is copied
 // unchanged; letters a to z outside quotes become upper case.
 QString UpperOutsideQuotes(const QString& text);
-// 11 for "A" to "Z", 12 for "0" to "9", 0 otherwise.
-int CharClass(QChar c);
+// What a character may be in a label or a number: only half-width capitals and digits count.
+enum class CharacterClass { Other = 0, Letter = 11, Digit = 12 };
+CharacterClass CharClass(QChar c);
 // A single character "0" to "7" becomes "GR0" to "GR7"; anything else is returned unchanged.
 QString DigitToRegister(const QString& text);
 

@@ -18,17 +18,17 @@ namespace {
 bool CheckLabelField(QStringView label, ErrorState& error) {
     bool accepted = true;
     if (label.size() >= 9) {
-        error.raise(111);
+        error.raise(ErrorCode::LabelTooLong);
         accepted = false;
     }
     const QString framed = QLatin1Char('_') + label.toString() + QLatin1Char('_');
     if (QStringLiteral("_GR0_GR1_GR2_GR3_GR4_GR5_GR6_GR7_").contains(framed)) {
-        error.raise(113);
+        error.raise(ErrorCode::LabelIsRegister);
         accepted = false;
     }
     for (QChar c : label.mid(1))
-        if (CharClass(c) == 0) {
-            error.raise(112);
+        if (CharClass(c) == CharacterClass::Other) {
+            error.raise(ErrorCode::LabelBadCharacter);
             accepted = false;
             break;
         }
@@ -52,7 +52,7 @@ ParsedLine CommentLine(ParsedLine parsed) {
     return parsed;
 }
 
-ParsedLine Rejected(ParsedLine parsed, ErrorState& error, std::int32_t code, int resultClass) {
+ParsedLine Rejected(ParsedLine parsed, ErrorState& error, ErrorCode code, int resultClass) {
     error.raise(code);
     parsed.resultClass = resultClass;
     return parsed;
@@ -62,7 +62,7 @@ ParsedLine Rejected(ParsedLine parsed, ErrorState& error, std::int32_t code, int
 
 ParsedLine ParseSourceLine(ParseContext& context, const QString& text) {
     ErrorState& error = context.error;
-    error.code = 0;
+    error.clear();
     ParsedLine parsed;
     parsed.line = TrimBlanksRight(ToHalfWidth(text)).toString();
     const QString work = UpperOutsideQuotes(parsed.line) + QLatin1Char(' ');
@@ -75,7 +75,7 @@ ParsedLine ParseSourceLine(ParseContext& context, const QString& text) {
     if (first == QLatin1Char(' ')) {
         rest = TrimBlanksLeft(work);
         if (rest.startsWith(QLatin1Char(';'))) return CommentLine(parsed);
-    } else if (CharClass(first) == 11) {
+    } else if (CharClass(first) == CharacterClass::Letter) {
         const qsizetype end = work.indexOf(QLatin1Char(' '));  // the appended blank at the latest
         parsed.label = work.left(end);
         if (!CheckLabelField(parsed.label, error)) {
@@ -84,22 +84,22 @@ ParsedLine ParseSourceLine(ParseContext& context, const QString& text) {
         }
         rest = TrimBlanksLeft(QStringView(work).mid(end));
     } else {
-        return Rejected(parsed, error, 112, lineclass::LabelError);
+        return Rejected(parsed, error, ErrorCode::LabelBadCharacter, lineclass::LabelError);
     }
 
     // The instruction field; a ";" right after the label starts a comment, not an instruction.
     const qsizetype end = rest.indexOf(QLatin1Char(' '));
     const QStringView mnemonic = rest.left(end);
     if (mnemonic.isEmpty() || mnemonic.startsWith(QLatin1Char(';')))
-        return Rejected(parsed, error, 122, lineclass::InstructionError);
-    if (mnemonic.size() > 5) return Rejected(parsed, error, 121, lineclass::InstructionError);
+        return Rejected(parsed, error, ErrorCode::InstructionMissing, lineclass::InstructionError);
+    if (mnemonic.size() > 5) return Rejected(parsed, error, ErrorCode::InstructionInvalid, lineclass::InstructionError);
     parsed.instructionNumber = context.table.FindMnemonic(mnemonic.toString());
-    if (parsed.instructionNumber == 0) return Rejected(parsed, error, 121, lineclass::InstructionError);
+    if (parsed.instructionNumber == 0) return Rejected(parsed, error, ErrorCode::InstructionInvalid, lineclass::InstructionError);
     parsed.instruction = mnemonic.toString();
     if (parsed.instructionNumber == op::START && parsed.label.isEmpty())
-        return Rejected(parsed, error, 132, lineclass::LabelError);
+        return Rejected(parsed, error, ErrorCode::StartWithoutLabel, lineclass::LabelError);
     if (parsed.instructionNumber == op::END && !parsed.label.isEmpty())
-        return Rejected(parsed, error, 131, lineclass::LabelError);
+        return Rejected(parsed, error, ErrorCode::EndWithLabelOrOperand, lineclass::LabelError);
 
     ParseOperands(context, rest.mid(end), parsed.instructionNumber, parsed);
     if (parsed.resultClass == lineclass::Statement) parsed.line = FormattedLine(parsed, context.settings);

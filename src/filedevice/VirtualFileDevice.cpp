@@ -2,7 +2,7 @@
 
 #include <QStringView>
 
-#include "assembler/Catalogue.h"
+#include "machine/ErrorState.h"
 
 namespace kv {
 
@@ -37,7 +37,7 @@ bool bracketed(QStringView text) {
 
 constexpr QLatin1String kEnd("[END]");
 
-RecordRead failure(ErrorState& error, int status, int code) {
+RecordRead failure(ErrorState& error, RecordStatus status, ErrorCode code) {
     error.raise(code);
     return {status, QString()};
 }
@@ -58,27 +58,27 @@ void VirtualFileDevice::ResetRecordReader() {
 }
 
 RecordRead VirtualFileDevice::ReadNextRecord(ErrorState& error) {
-    if (endReached_) return failure(error, 5, 453);
+    if (endReached_) return failure(error, RecordStatus::PastEnd, ErrorCode::RecordsPastEnd);
     Line line;
-    if (!lineAt(recordText, position_, line)) return failure(error, 9, 451);
+    if (!lineAt(recordText, position_, line)) return failure(error, RecordStatus::NoEnd, ErrorCode::RecordsWithoutEnd);
     const QStringView trimmed = trimBlanks(line.text);
-    if (line.text.size() < 2) return failure(error, 8, 455);
-    if (!bracketed(trimmed)) return failure(error, 7, 459);
+    if (line.text.size() < 2) return failure(error, RecordStatus::TooShort, ErrorCode::RecordTooShort);
+    if (!bracketed(trimmed)) return failure(error, RecordStatus::NotBracketed, ErrorCode::RecordNotBracketed);
     if (trimmed == kEnd) {
         endReached_ = true;
-        return {1, QString()};
+        return {RecordStatus::End, QString()};
     }
     position_ = line.next;
-    return {0, trimmed.mid(1, trimmed.size() - 2).toString()};
+    return {RecordStatus::Record, trimmed.mid(1, trimmed.size() - 2).toString()};
 }
 
-int VirtualFileDevice::CheckRecordText() const {
+ErrorCode VirtualFileDevice::CheckRecordText() const {
     Line line;
     for (int from = 0; lineAt(recordText, from, line); from = line.next) {
-        if (!bracketed(line.text)) return 459;
-        if (line.text == kEnd) return 0;
+        if (!bracketed(line.text)) return ErrorCode::RecordNotBracketed;
+        if (line.text == kEnd) return ErrorCode::None;
     }
-    return 451;
+    return ErrorCode::RecordsWithoutEnd;
 }
 
 }  // namespace kv

@@ -8,17 +8,24 @@
 #include <QString>
 #include <cstdint>
 
-namespace kv {
+#include "machine/ErrorState.h"
 
-struct ErrorState;
+namespace kv {
 
 enum class InputDevice { Keyboard, VirtualFile };
 
-// The outcome of one read: status 0 a record, 1 the "[END]" line, 5 a read after the end (error
-// 453), 7 a line not enclosed in brackets (459), 8 a line shorter than 2 characters (455), 9 no
-// further line with a line break (451).
+// The outcome of one read. A failing status is also the result of the IN that read it.
+enum class RecordStatus {
+    Record = 0,        // a record
+    End = 1,           // the "[END]" line
+    PastEnd = 5,       // a read after the end (error 453)
+    NotBracketed = 7,  // a line not enclosed in brackets (459)
+    TooShort = 8,      // a line shorter than 2 characters (455)
+    NoEnd = 9,         // no further line with a line break (451)
+};
+
 struct RecordRead {
-    int status = 0;
+    RecordStatus status = RecordStatus::Record;
     QString record;
 };
 
@@ -36,9 +43,9 @@ public:
     void ResetRecordReader();
     // The next record; a failing status leaves its error code in error.
     RecordRead ReadNextRecord(ErrorState& error);
-    // The check of "設定終了": 0 when bracketed lines lead to an "[END]" line, 459 at the first line
-    // that is not enclosed in brackets, 451 when no "[END]" line is met.
-    int CheckRecordText() const;
+    // The check of "設定終了": None when bracketed lines lead to an "[END]" line, 459 at the first
+    // line that is not enclosed in brackets, 451 when no "[END]" line is met.
+    ErrorCode CheckRecordText() const;
 
 private:
     int position_ = 0;  // index of the first character of the next line to read

@@ -84,8 +84,8 @@ void FormMain::OpenRecentFile(int index) {
     const QString path = session_.settings.recentFiles[index];
     const ProgramText program = ReadProgramFile(path, host_);
     if (program.status != 0) {
-        session_.error.raise(701);
-        ReportError(session_.error, host_, 0);
+        session_.error.raise(ErrorCode::FileNotFound);
+        ReportError(session_.error, host_, ReportStyle::Box);
         return;
     }
     showProgramText(path, program.text);

@@ -136,7 +136,7 @@ void SourceEditor::CheckCurrentLine() {
     setTextCursor(cursor);
     if (result.isError()) {
         ErrorState error = result.error;
-        ReportError(error, host_, 0);
+        ReportError(error, host_, ReportStyle::Box);
     }
 }
 

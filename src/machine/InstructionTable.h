@@ -8,9 +8,16 @@
 
 namespace kv {
 
+// The operand grammars: two registers (RR), register and address with an optional index (RAX),
+// address with an optional index (AX), one register (R), none (NON), two labels (LL), two labels and
+// a count (COPY), and the assembler instructions' own. None: the instruction has no second form.
+enum class OperandForm { None, RR, RAX, AX, R, NON, LL, COPY, START, END, DS, DC };
+// The form's name as the instruction table writes it ("RR", "RAX", ...); empty for None.
+QString OperandFormName(OperandForm form);
+
 struct InstructionEntry {
     QString mnemonic;
-    std::array<QString, 2> forms;       // "RR", "RAX", "AX", "R", "NON", "LL", "COPY", ...
+    std::array<OperandForm, 2> forms;
     std::array<std::int32_t, 2> codes;  // first machine word with the register fields zero
     std::array<std::int16_t, 2> lengths;
 };
@@ -31,7 +38,7 @@ public:
     // Position 1..37 of the first entry whose mnemonic equals the text exactly; 0 when none does.
     int FindMnemonic(const QString& text) const;
     // alternative is 1 or 2; position 1..37.
-    const QString& FormOf(int position, int alternative) const;
+    OperandForm FormOf(int position, int alternative) const;
     std::int32_t CodeOf(int position, int alternative) const;
     std::int16_t LengthOf(int position, int alternative) const;
     void SetLength(int position, int alternative, std::int16_t words);

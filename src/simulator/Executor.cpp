@@ -13,7 +13,7 @@ constexpr std::uint32_t kHighRegisterBits = 0x88;
 
 StepResult Executor::ExecuteOne() {
     if (m_.PR < m_.userStart || m_.PR >= m_.userEnd) {
-        error_.raise(402);
+        error_.raise(ErrorCode::InvalidAddress);
         return 1;
     }
     notes_.clear();
@@ -37,8 +37,8 @@ StepResult Executor::ExecuteOne() {
 StepResult Executor::checkRegisterFields(std::uint32_t code, int r1, int r2) {
     const bool usesR1 = code < kFirstExtended || code == 0xF2 || code == 0xF4;
     const bool usesR2 = usesR1 || code == 0xF0;
-    if (usesR1 && r1 > 7) return fail(151, 4);
-    if (usesR2 && r2 > 7) return fail(152, 5);
+    if (usesR1 && r1 > 7) return fail(ErrorCode::GeneralRegisterInvalid, 4);
+    if (usesR2 && r2 > 7) return fail(ErrorCode::IndexRegisterZero, 5);
     return 0;
 }
 
@@ -95,7 +95,7 @@ StepResult Executor::execute(std::uint32_t w, int r1, int r2) {
             const std::uint32_t group = code >> 4;
             // Every group-F code computes EA first, the invalid ones too.
             if (group == 0xF) ComputeEA(r2);
-            error_.raise(403);
+            error_.raise(ErrorCode::InvalidInstruction);
             return group == 0 || group == 9 || (group >= 0xB && group <= 0xE) ? 2 : 3;
         }
     }
@@ -129,7 +129,7 @@ std::int32_t Executor::logical(std::int32_t v) {
     return unsignedWord(v);
 }
 
-StepResult Executor::fail(std::int32_t code, StepResult result) {
+StepResult Executor::fail(ErrorCode code, StepResult result) {
     error_.raise(code);
     return result;
 }
@@ -157,7 +157,7 @@ StepResult Executor::registerBlock(std::uint32_t code, int r1, int r2) {
     m_.nextPR = m_.PR + 1;
     if (code == 0xF3) return popRegisters(1, 7);
     if (code == 0xF4) return popRegisters(r1, r2);
-    if (std::int64_t{m_.SP} - 8 < m_.userStart) return fail(402, 3);
+    if (std::int64_t{m_.SP} - 8 < m_.userStart) return fail(ErrorCode::InvalidAddress, 3);
     return code == 0xF1 ? pushRegisters(1, 7) : pushRegisters(r1, r2);
 }
 
@@ -203,7 +203,7 @@ StepResult Executor::shift(std::uint32_t code, std::int32_t& gr) {
 // A push first moves SP down, then stores; it may not go below the area (nor start outside the
 // machine's words).
 StepResult Executor::push(std::int32_t value) {
-    if (!m_.holds(std::int64_t{m_.SP} - 1)) return fail(402, 3);
+    if (!m_.holds(std::int64_t{m_.SP} - 1)) return fail(ErrorCode::InvalidAddress, 3);
     m_.SP -= 1;
     m_.word(m_.SP) = value;
     return 0;
@@ -211,10 +211,10 @@ StepResult Executor::push(std::int32_t value) {
 
 // A pop first loads, then moves SP up; passing the stack bottom is an error, the value stays loaded.
 StepResult Executor::pop(std::int32_t& target) {
-    if (!m_.holds(m_.SP)) return fail(402, 3);
+    if (!m_.holds(m_.SP)) return fail(ErrorCode::InvalidAddress, 3);
     target = unsignedWord(m_.word(m_.SP));
     m_.SP += 1;
-    return m_.SP > m_.userEnd + 1 ? fail(402, 3) : 0;
+    return m_.SP > m_.userEnd + 1 ? fail(ErrorCode::InvalidAddress, 3) : 0;
 }
 
 // Pushes GR first..GR last, wrapping past GR7 to GR0 when last < first.
@@ -234,7 +234,7 @@ StepResult Executor::popRegisters(int first, int last) {
 }
 
 StepResult Executor::ret() {
-    if (!m_.holds(m_.SP)) return fail(402, 3);
+    if (!m_.holds(m_.SP)) return fail(ErrorCode::InvalidAddress, 3);
     const std::int32_t target = unsignedWord(m_.word(m_.SP));
     m_.SP += 1;
     m_.nextPR = target;

@@ -80,7 +80,7 @@ private:
     StepResult popRegisters(int first, int last);
     StepResult ret();
     StepResult copy(std::uint32_t word);
-    StepResult fail(std::int32_t code, StepResult result);
+    StepResult fail(ErrorCode code, StepResult result);
 
     MachineState& m_;
     ErrorState& error_;
@@ -96,22 +96,22 @@ inline void Executor::ComputeEA(int x) {
 
 inline std::int32_t Executor::ReadOperand(StepResult& result) {
     if (m_.inArea(m_.EA)) return m_.word(m_.EA);
-    error_.raiseAddress(404, m_.EA, m_.userStart, m_.userEnd);
+    error_.raiseAddress(ErrorCode::AddressOutOfRange, m_.EA, m_.userStart, m_.userEnd);
     result = 9;
     return 0;
 }
 
 inline StepResult Executor::WriteOperand(std::int32_t value) {
     if (!m_.inArea(m_.EA)) {
-        error_.raiseAddress(404, m_.EA, m_.userStart, m_.userEnd);
+        error_.raiseAddress(ErrorCode::AddressOutOfRange, m_.EA, m_.userStart, m_.userEnd);
         return 9;
     }
     switch (m_.kindAt(m_.EA) & 0x7F) {
         case kind::Instruction:
-            error_.raiseAddress(405, m_.EA, m_.userStart, m_.userEnd);
+            error_.raiseAddress(ErrorCode::WriteIntoInstruction, m_.EA, m_.userStart, m_.userEnd);
             return 9;
         case kind::Constant:
-            error_.raiseAddress(406, m_.EA, m_.userStart, m_.userEnd);
+            error_.raiseAddress(ErrorCode::WriteIntoConstant, m_.EA, m_.userStart, m_.userEnd);
             calls_.WarnConstantWrite();
             break;
         default: break;

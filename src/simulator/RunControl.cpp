@@ -57,7 +57,7 @@ RunControl::RunControl(MachineState& machine, const AssemblyState& assembly, Err
 
 void RunControl::RunAll() {
     if (busy_) return;
-    beginRun(QStringLiteral("Run"));
+    beginRun(RunMode::Run);
     runWindowOpen_ = true;
     host_.showConsole();
     host_.consoleWrite(colours::Green, QStringLiteral("■実行開始（OUT命令がないと何も出力されません。）"));
@@ -68,14 +68,14 @@ void RunControl::RunTrace() {
     if (busy_) return;
     host_.showConsole();
     host_.setConsoleWhite();
-    beginRun(QStringLiteral("Tron"));
+    beginRun(RunMode::Trace);
     runWindowOpen_ = true;
     host_.consoleWrite(colours::Green, QStringLiteral("■実行開始（トレース）"));
     host_.consoleAppend(TraceHeader(trace_));
     finishLoop(runLoop(true));
 }
 
-void RunControl::beginRun(const QString& mode) {
+void RunControl::beginRun(RunMode mode) {
     runMode_ = mode;
     SetRunButtons();
     machine_.ResetForRun();
@@ -123,7 +123,7 @@ void RunControl::finishLoop(StepResult result) {
     }
     host_.highlightCurrentLine();
     machine_.PR = machine_.nextPR;
-    runMode_ = QStringLiteral("Step");
+    runMode_ = RunMode::Step;
     SetRunButtons();
 }
 
@@ -133,9 +133,9 @@ void RunControl::writeTraceLine() {
 }
 
 void RunControl::StopRun() {
-    if (inMode("Start") || inMode("Step")) {
+    if (runMode_ == RunMode::Start || runMode_ == RunMode::Step) {
         EndRun();
-    } else if (inMode("Auto")) {
+    } else if (runMode_ == RunMode::Auto) {
         host_.setAutoInterval(0);
         EndRun();
     } else {

@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "simulator/Executor.h"
+#include "simulator/RunMode.h"
 #include "simulator/Supervisor.h"
 
 namespace kv {
@@ -55,8 +56,8 @@ public:
     void SetRunButtons();
     void EndRun();
 
-    // "Run", "Tron", "Start", "Step", "Auto" or empty.
-    const QString& RunMode() const { return runMode_; }
+    // The way the program runs now; None between runs.
+    RunMode mode() const { return runMode_; }
     bool stopRequested() const { return stopRequest_; }
     bool runWindowOpen() const { return runWindowOpen_; }
     void setRunWindowOpen(bool open) { runWindowOpen_ = open; }
@@ -68,7 +69,7 @@ public:
 
 private:
     // Run, Tron and Start: the machine reset and the record reader back at the first record.
-    void beginRun(const QString& mode);
+    void beginRun(RunMode mode);
     // Run and Tron: the loop and its end.
     StepResult runLoop(bool tracing);
     void finishLoop(StepResult result);
@@ -78,9 +79,8 @@ private:
     void reportToConsole(StepResult result);
     void reportInBox(StepResult result);
     void writeTraceLine();
-    bool inMode(const char* mode) const { return runMode_ == QLatin1String(mode); }
 
-    QString runMode_;
+    RunMode runMode_ = RunMode::None;
     bool stopRequest_ = false;
     bool runWindowOpen_ = false;
     std::int64_t stepLimit_ = 0;

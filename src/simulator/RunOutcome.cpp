@@ -30,7 +30,7 @@ void RunControl::ReportOutcome(StepResult result) {
     if (stopRequest_) result = step::StopRequested;
     if (result == 0 && machine_.PR == kOsReturn) result = step::NormalEnd;
     lastResult_ = result;
-    if (inMode("Run") || inMode("Tron")) reportToConsole(result);
+    if (IsLoopMode(runMode_)) reportToConsole(result);
     else reportInBox(result);
 }
 
@@ -41,7 +41,7 @@ void RunControl::reportToConsole(StepResult result) {
         case step::NormalEnd: host_.consoleWrite(colours::Green, QStringLiteral("■正常終了")); return;
         case step::Breakpoint:
             host_.consoleWrite(colours::Red, QStringLiteral("ブレークポイント！"));
-            if (inMode("Run")) {
+            if (runMode_ == RunMode::Run) {
                 host_.consoleAppend(TraceHeader(trace_));
                 writeTraceLine();
             }
@@ -49,7 +49,7 @@ void RunControl::reportToConsole(StepResult result) {
             host_.consoleWrite(colours::Green, QStringLiteral("■ブレークポイントで停止"));
             return;
         default:
-            host_.consoleWrite(colours::Red, error_.code == 0 ? QString() : ReportError(error_, host_, 2));
+            host_.consoleWrite(colours::Red, !error_.isSet() ? QString() : ReportError(error_, host_, ReportStyle::Line));
             host_.consoleWrite(colours::Green, QStringLiteral("■異常終了（命令語アドレス=") + HexWord(machine_.PR) +
                                                    QStringLiteral("）"));
             return;
@@ -59,16 +59,16 @@ void RunControl::reportToConsole(StepResult result) {
 void RunControl::reportInBox(StepResult result) {
     switch (result) {
         case step::Done: return;
-        case step::StopRequested: error_.raise(503); break;
-        case step::Breakpoint: error_.raise(502); break;
-        case step::NormalEnd: error_.raise(501); break;
-        default: ReportError(error_, host_, 0); return;
+        case step::StopRequested: error_.raise(ErrorCode::ForcedEnd); break;
+        case step::Breakpoint: error_.raise(ErrorCode::BreakpointStop); break;
+        case step::NormalEnd: error_.raise(ErrorCode::NormalEnd); break;
+        default: ReportError(error_, host_, ReportStyle::Box); return;
     }
-    ReportError(error_, host_, 1);
+    ReportError(error_, host_, ReportStyle::InformationBox);
 }
 
 void RunControl::SetRunButtons() {
-    const bool loop = inMode("Run") || inMode("Tron");
+    const bool loop = IsLoopMode(runMode_);
     RunButtons buttons;
     buttons.editMode = buttons.assemble = false;
     buttons.run = buttons.trace = buttons.start = false;
@@ -79,7 +79,7 @@ void RunControl::SetRunButtons() {
 
 void RunControl::EndRun() {
     host_.setRunButtons(RunButtons());
-    runMode_.clear();
+    runMode_ = RunMode::None;
     host_.setConsoleEnabled(true);
 }
 

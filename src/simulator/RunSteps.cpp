@@ -10,14 +10,14 @@ namespace kv {
 
 void RunControl::StartStep() {
     if (busy_) return;
-    beginRun(QStringLiteral("Start"));
+    beginRun(RunMode::Start);
     const StepResult result = stepBody();
     if (result != 0 && result != step::Breakpoint) EndRun();
 }
 
 void RunControl::NextStep() {
     if (busy_) return;
-    runMode_ = QStringLiteral("Step");
+    runMode_ = RunMode::Step;
     const StepResult result = stepBody();
     if (result != 0 && result != step::Breakpoint) EndRun();
 }
@@ -30,7 +30,8 @@ StepResult RunControl::stepBody() {
     host_.showRegisters(machine_.EA);
     host_.showMemoryWords(host_.selectedMemoryAddress());
     host_.showStack(machine_.SP);
-    if (settings_.fNotationInRunMode > 0 && (inMode("Start") || inMode("Step"))) notes_.ShowRunNote(1, 0);
+    if (settings_.fNotationInRunMode > 0 && (runMode_ == RunMode::Start || runMode_ == RunMode::Step))
+        notes_.ShowRunNote(1, 0);
     host_.setInstructionAddress(machine_.PR);
     machine_.PR = machine_.nextPR;
     ReportOutcome(result);
@@ -39,7 +40,7 @@ StepResult RunControl::stepBody() {
 }
 
 void RunControl::StartAuto() {
-    runMode_ = QStringLiteral("Auto");
+    runMode_ = RunMode::Auto;
     SetRunButtons();
     stopRequest_ = false;
     const int speed = settings_.autoSpeed < 0 ? 0 : settings_.autoSpeed > 10 ? 10 : settings_.autoSpeed;
@@ -47,7 +48,7 @@ void RunControl::StartAuto() {
 }
 
 void RunControl::AutoTick() {
-    if (busy_ || !inMode("Auto")) return;
+    if (busy_ || runMode_ != RunMode::Auto) return;
     const StepResult result = stepBody();
     if (result == 0) return;
     if (result != step::Breakpoint) EndRun();
@@ -55,11 +56,11 @@ void RunControl::AutoTick() {
 }
 
 void RunControl::StepButton() {
-    if (!inMode("Auto")) {
+    if (runMode_ != RunMode::Auto) {
         NextStep();
         return;
     }
-    runMode_ = QStringLiteral("Step");
+    runMode_ = RunMode::Step;
     host_.setAutoInterval(0);
 }
 

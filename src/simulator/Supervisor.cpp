@@ -32,20 +32,20 @@ QString supervisorTitle() { return QStringLiteral("スーパバイザコール")
 }  // namespace
 
 bool Supervisor::consoleMode() const {
-    return runMode_ == QLatin1String("Run") || runMode_ == QLatin1String("Tron");
+    return IsLoopMode(runMode_);
 }
 
-bool Supervisor::autoMode() const { return runMode_ == QLatin1String("Auto"); }
+bool Supervisor::autoMode() const { return runMode_ == RunMode::Auto; }
 
 bool Supervisor::transferAddresses(std::int32_t& area, std::int32_t& length) {
     if (!m_.holds(m_.PR + 5) || !m_.holds(m_.PR + 7)) {
-        error_.raise(402);
+        error_.raise(ErrorCode::InvalidAddress);
         return false;
     }
     area = m_.word(m_.PR + 5) & 0xFFFF;
     length = m_.word(m_.PR + 7) & 0xFFFF;
     if (m_.inArea(area) && m_.inArea(length)) return true;
-    error_.raise(402);
+    error_.raise(ErrorCode::InvalidAddress);
     return false;
 }
 
@@ -55,12 +55,12 @@ StepResult Supervisor::PerformIn() {
     QString text;
     if (device_.inputDevice == InputDevice::VirtualFile) {
         const RecordRead read = device_.ReadNextRecord(error_);
-        if (read.status == 1) {
+        if (read.status == RecordStatus::End) {
             m_.word(length) = device_.endOfFileValue;
             notes_.ShowRunNote(0, 91);
             return 0;
         }
-        if (read.status != 0) return read.status;
+        if (read.status != RecordStatus::Record) return static_cast<StepResult>(read.status);
         text = read.record;
     } else if (consoleMode()) {
         text = waitForConsoleLine();
@@ -153,18 +153,18 @@ StepResult Supervisor::PerformSvc() {
             return 0;
         case 10: showRegisters(false); return 0;
         case 16: showRegisters(true); return 0;
-        default: error_.raise(990); return 3;
+        default: error_.raise(ErrorCode::SvcUnsupported); return 3;
     }
 }
 
 // The register display of SVC 10 (signed decimal) and 16 (hexadecimal): in full in Run, as a
 // marker line in Trace, refused by a box in the step modes.
 void Supervisor::showRegisters(bool hex) {
-    if (runMode_ == QLatin1String("Tron")) {
+    if (runMode_ == RunMode::Trace) {
         host_.consoleAppend(QStringLiteral("***　SV CALL　***\n"));
         return;
     }
-    if (runMode_ != QLatin1String("Run")) {
+    if (runMode_ != RunMode::Run) {
         host_.messageBox(QStringLiteral("レジスタ表示機能は、一括実行だけ有効で、コンソールに出力されます。"),
                          supervisorTitle(), BoxIcon::None);
         return;
@@ -177,8 +177,8 @@ void Supervisor::showRegisters(bool hex) {
 }
 
 void Supervisor::WarnConstantWrite() {
-    if (consoleMode()) host_.consoleWrite(colours::Olive, ReportError(error_, host_, 2));
-    else ReportError(error_, host_, 1);
+    if (consoleMode()) host_.consoleWrite(colours::Olive, ReportError(error_, host_, ReportStyle::Line));
+    else ReportError(error_, host_, ReportStyle::InformationBox);
 }
 
 void Supervisor::ReportInternalError(const QString& place, int number) { kv::ReportInternalError(host_, place, number); }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "simulator/Executor.h"
+#include "simulator/RunMode.h"
 
 namespace kv {
 
@@ -20,10 +21,9 @@ class Supervisor : public SupervisorCalls {
 public:
     static constexpr int kMaxRecord = 256;
 
-    // runMode is run control's RunMode ("Run", "Tron", "Start", "Step", "Auto" or empty), read at
-    // each call.
+    // runMode is run control's mode, read at each call.
     Supervisor(MachineState& machine, ErrorState& error, VirtualFileDevice& device, RunNotes& notes, Host& host,
-               const QString& runMode)
+               const RunMode& runMode)
         : m_(machine), error_(error), device_(device), notes_(notes), host_(host), runMode_(runMode) {}
 
     StepResult PerformIn() override;
@@ -53,7 +53,7 @@ private:
     VirtualFileDevice& device_;
     RunNotes& notes_;
     Host& host_;
-    const QString& runMode_;
+    const RunMode& runMode_;
     QString pendingInput_;
 };
 

@@ -143,7 +143,7 @@ TEST_F(AssemblerTest, GrammarErrorsAreReportedPerLineAndAssemblyGoesOn) {
     EXPECT_EQ(host.messages[1].colour, colours::Red);
     EXPECT_EQ(s.assembly.listing[1].address, kErrorLine);
     EXPECT_EQ(s.assembly.listing[1].text, "LABELTOOLONG NOP");
-    EXPECT_EQ(s.error.code, 0);
+    EXPECT_EQ(s.error.number(), 0);
     // The program was still assembled to its end.
     EXPECT_TRUE(texts.contains("　プログラム内のラベルを、実アドレスに変換します。"));
 }
@@ -170,7 +170,7 @@ TEST_F(AssemblerTest, FatalErrors) {
         ASSERT_FALSE(host.messages.isEmpty());
         EXPECT_EQ(host.messages.last().text, "　重大エラー：　" + c.message);
         EXPECT_EQ(host.messages.last().colour, colours::Red);
-        EXPECT_EQ(s.error.code, 0);
+        EXPECT_EQ(s.error.number(), 0);
     }
     EXPECT_EQ(assemble({"A START", " DS 4095", " END"}), assemble::DsOverflow);
 }

@@ -21,7 +21,7 @@ struct Expected {
 
 kv::CatalogueText TextsOf(int code) {
     kv::ErrorState error;
-    error.raise(code);
+    error.raise(kv::ErrorCode(code));
     return kv::Catalogue(error);
 }
 
@@ -109,17 +109,17 @@ TEST(Catalogue, RunTimeCodes) {
         {459, {u"仮想ファイル装置のレコードが[　]でくくられていません。"}},
     });
     kv::ErrorState error;
-    error.raiseAddress(404, 0x0ABC, 0x8000, 0x8FFF);
+    error.raiseAddress(kv::ErrorCode(404), 0x0ABC, 0x8000, 0x8FFF);
     EXPECT_EQ(kv::Catalogue(error).message,
               QStringLiteral("実効アドレス（0ABC）が、メモリを参照できる範囲（8000～8FFF）にありません。"));
     // Addresses are the last four upper-case hexadecimal digits, zero-padded.
-    error.raiseAddress(404, 0x1FFFF, 0x0000, 0x00ff);
+    error.raiseAddress(kv::ErrorCode(404), 0x1FFFF, 0x0000, 0x00ff);
     EXPECT_EQ(kv::Catalogue(error).message,
               QStringLiteral("実効アドレス（FFFF）が、メモリを参照できる範囲（0000～00FF）にありません。"));
-    error.raiseAddress(405, 0x800A, 0x8000, 0x8FFF);
+    error.raiseAddress(kv::ErrorCode(405), 0x800A, 0x8000, 0x8FFF);
     EXPECT_EQ(kv::Catalogue(error).message,
               QStringLiteral("機械語を設定した領域（800A）に書き込もうとしました。\n　文法上は可能ですが、通常、そのような使い方はしません。\n　ミスの発見を容易にするため『KavoraⅡ』では禁止します。"));
-    error.raiseAddress(406, 0x9000, 0x9000, 0x9FFF);
+    error.raiseAddress(kv::ErrorCode(406), 0x9000, 0x9000, 0x9FFF);
     const kv::CatalogueText warning = kv::Catalogue(error);
     EXPECT_EQ(warning.message, QStringLiteral("警告!　DCで定数を設定した領域（9000）に書き込みました。\n　処理は続行しますが、定数を元に戻すには再アセンブルが必要です。"));
     EXPECT_EQ(warning.title, QStringLiteral("実行時エラー"));
@@ -183,8 +183,8 @@ TEST(Catalogue, TitlesByRange) {
 TEST(ReportError, ModeZeroShowsMessageAndThreeExplanationLines) {
     RecordingHost host;
     kv::ErrorState error;
-    error.raise(113);
-    kv::ReportError(error, host, 0);
+    error.raise(kv::ErrorCode(113));
+    kv::ReportError(error, host, kv::ReportStyle::Box);
     ASSERT_EQ(host.boxes.size(), 1);
     EXPECT_EQ(host.beeps, 1);
     const kv::testing::Box& box = host.boxes[0];
@@ -192,68 +192,68 @@ TEST(ReportError, ModeZeroShowsMessageAndThreeExplanationLines) {
     EXPECT_EQ(box.title, QStringLiteral("文法エラー"));
     EXPECT_EQ(box.icon, kv::BoxIcon::Exclamation);
     EXPECT_EQ(box.buttons, kv::BoxButtons::Ok);
-    EXPECT_EQ(error.code, 0);
+    EXPECT_EQ(error.number(), 0);
 
-    error.raise(121);
-    kv::ReportError(error, host, 0);
+    error.raise(kv::ErrorCode(121));
+    kv::ReportError(error, host, kv::ReportStyle::Box);
     ASSERT_EQ(host.boxes.size(), 2);
     EXPECT_EQ(host.boxes[1].text, Str(u"命令に誤りがあります。") + '\n' + Str(u"ラベルの前に空白があり、命令と解釈されエラーになることがあります。") + '\n' + Str(u"ラベルは1文字目から書きます。命令コードの前後には、空白が必要です。") + '\n');
 
-    error.raise(162);
-    kv::ReportError(error, host, 0);
+    error.raise(kv::ErrorCode(162));
+    kv::ReportError(error, host, kv::ReportStyle::Box);
     EXPECT_EQ(host.boxes.last().text, Str(u"10進数の指定に誤りがあります。") + '\n' + Str(u"本来なら、-32768～32767の範囲で指定し、範囲外のものは下位16ビットが有効です。") + '\n' + Str(u"『KavoraⅡ』は、-32768～65535の範囲で指定でき、それ以外をエラーにしています。") + '\n');
 }
 
 TEST(ReportError, ModeOneShowsTheMessageAloneWithInformationIcon) {
     RecordingHost host;
     kv::ErrorState error;
-    error.raise(501);
-    kv::ReportError(error, host, 1);
+    error.raise(kv::ErrorCode(501));
+    kv::ReportError(error, host, kv::ReportStyle::InformationBox);
     ASSERT_EQ(host.boxes.size(), 1);
     EXPECT_EQ(host.beeps, 1);
     EXPECT_EQ(host.boxes[0].text, Str(u"正常終了しました。"));
     EXPECT_EQ(host.boxes[0].title, QStringLiteral("実行情報"));
     EXPECT_EQ(host.boxes[0].icon, kv::BoxIcon::Information);
-    EXPECT_EQ(error.code, 0);
+    EXPECT_EQ(error.number(), 0);
 
     // A message with explanations still shows the message alone.
-    error.raise(111);
-    kv::ReportError(error, host, 1);
+    error.raise(kv::ErrorCode(111));
+    kv::ReportError(error, host, kv::ReportStyle::InformationBox);
     EXPECT_EQ(host.boxes.last().text, Str(u"ラベルが長すぎます。"));
 }
 
 TEST(ReportError, ModeTwoIsTheLineFormWithoutBox) {
     RecordingHost host;
     kv::ErrorState error;
-    error.raise(111);
-    EXPECT_EQ(kv::ReportError(error, host, 2), Str(kFullWidthBlank) + Str(u"ラベルが長すぎます。"));
-    error.raiseAddress(404, 0x7FFF, 0x8000, 0x8FFF);
-    EXPECT_EQ(kv::ReportError(error, host, 2),
+    error.raise(kv::ErrorCode(111));
+    EXPECT_EQ(kv::ReportError(error, host, kv::ReportStyle::Line), Str(kFullWidthBlank) + Str(u"ラベルが長すぎます。"));
+    error.raiseAddress(kv::ErrorCode(404), 0x7FFF, 0x8000, 0x8FFF);
+    EXPECT_EQ(kv::ReportError(error, host, kv::ReportStyle::Line),
               Str(kFullWidthBlank) + QStringLiteral("実効アドレス（7FFF）が、メモリを参照できる範囲（8000～8FFF）にありません。"));
     EXPECT_TRUE(host.boxes.isEmpty());
     EXPECT_EQ(host.beeps, 0);
-    EXPECT_EQ(error.code, 0);
+    EXPECT_EQ(error.number(), 0);
 }
 
 TEST(ReportError, CodeWithoutMessageShowsNothing) {
     RecordingHost host;
     kv::ErrorState error;
-    for (int mode : {0, 1}) {
-        error.raise(250);
-        kv::ReportError(error, host, mode);
-        EXPECT_EQ(error.code, 0);
+    for (kv::ReportStyle style : {kv::ReportStyle::Box, kv::ReportStyle::InformationBox}) {
+        error.raise(kv::ErrorCode(250));
+        kv::ReportError(error, host, style);
+        EXPECT_EQ(error.number(), 0);
     }
     EXPECT_TRUE(host.boxes.isEmpty());
     EXPECT_EQ(host.beeps, 0);
-    error.raise(250);
-    EXPECT_EQ(kv::ReportError(error, host, 2), Str(kFullWidthBlank));
+    error.raise(kv::ErrorCode(250));
+    EXPECT_EQ(kv::ReportError(error, host, kv::ReportStyle::Line), Str(kFullWidthBlank));
 }
 
 TEST(ReportError, UnknownCodeBoxHasNoTitle) {
     RecordingHost host;
     kv::ErrorState error;
-    error.raise(1234);
-    kv::ReportError(error, host, 0);
+    error.raise(kv::ErrorCode(1234));
+    kv::ReportError(error, host, kv::ReportStyle::Box);
     ASSERT_EQ(host.boxes.size(), 1);
     EXPECT_TRUE(host.boxes[0].title.isEmpty());
     EXPECT_EQ(host.boxes[0].text, QStringLiteral("原因不明のエラーです。エラーコード（1234）\n\n\n"));
@@ -262,9 +262,9 @@ TEST(ReportError, UnknownCodeBoxHasNoTitle) {
 TEST(ReportError, ResetsCodeAndAddresses) {
     RecordingHost host;
     kv::ErrorState error;
-    error.raiseAddress(406, 0x8004, 0x8000, 0x8FFF);
-    kv::ReportError(error, host, 0);
-    EXPECT_EQ(error.code, 0);
+    error.raiseAddress(kv::ErrorCode(406), 0x8004, 0x8000, 0x8FFF);
+    kv::ReportError(error, host, kv::ReportStyle::Box);
+    EXPECT_EQ(error.number(), 0);
     EXPECT_EQ(error.ea, 0);
     EXPECT_EQ(error.low, 0);
     EXPECT_EQ(error.high, 0);

@@ -39,15 +39,15 @@ TEST_F(ExecutorChecks, ProgramRegisterMustLieBelowTheAreaEnd) {
     const Snapshot before = snapshot();
     for (const std::int32_t pr : {0x7FFF, 0x8FFF, 0x9000, 0}) {
         EXPECT_EQ(step(pr), 1) << std::hex << pr;
-        EXPECT_EQ(error.code, 402);
-        error.code = 0;
+        EXPECT_EQ(error.number(), 402);
+        error.clear();
     }
     EXPECT_TRUE(snapshot() == before);
     EXPECT_FALSE(notes.text().isEmpty());  // not even the note is cleared
     EXPECT_EQ(host.statusNotes.size(), 1);
 
     EXPECT_EQ(step(0x8FFE), 0);
-    EXPECT_EQ(error.code, 0);
+    EXPECT_EQ(error.number(), 0);
     EXPECT_TRUE(notes.text().isEmpty());
     ASSERT_EQ(host.statusNotes.size(), 2);
     EXPECT_TRUE(host.statusNotes.last().isEmpty());
@@ -60,7 +60,7 @@ TEST_F(ExecutorChecks, ProgramRegisterRangeMovesWithTheArea) {
     EXPECT_EQ(step(0x9FFE), 0);
     EXPECT_EQ(step(0x9FFF), 1);
     EXPECT_EQ(step(0x8FFF), 1);
-    EXPECT_EQ(error.code, 402);
+    EXPECT_EQ(error.number(), 402);
 }
 
 TEST_F(ExecutorChecks, RegisterFieldsAboveSevenAreRefusedBeforeAnythingChanges) {
@@ -82,9 +82,9 @@ TEST_F(ExecutorChecks, RegisterFieldsAboveSevenAreRefusedBeforeAnythingChanges) 
         prime();
         const Snapshot before = snapshot();
         EXPECT_EQ(step(0x8000), c.result) << std::hex << c.word;
-        EXPECT_EQ(error.code, c.code) << std::hex << c.word;
+        EXPECT_EQ(error.number(), c.code) << std::hex << c.word;
         EXPECT_TRUE(snapshot() == before) << std::hex << c.word;
-        error.code = 0;
+        error.clear();
     }
     EXPECT_TRUE(calls.svcNumbers.empty());
 }
@@ -102,7 +102,7 @@ TEST_F(ExecutorChecks, CodesFromNinetyUpSkipTheRegisterFieldCheck) {
 
     put(0x8000, {0x9080});
     EXPECT_EQ(step(0x8000), 2);
-    EXPECT_EQ(error.code, 403);
+    EXPECT_EQ(error.number(), 403);
 }
 
 TEST_F(ExecutorChecks, InvalidCodesGiveTwoOrThree) {
@@ -113,14 +113,14 @@ TEST_F(ExecutorChecks, InvalidCodesGiveTwoOrThree) {
     for (const std::int32_t w : two) {
         put(0x8000, {w, 0});
         EXPECT_EQ(step(0x8000), 2) << std::hex << w;
-        EXPECT_EQ(error.code, 403);
-        error.code = 0;
+        EXPECT_EQ(error.number(), 403);
+        error.clear();
     }
     for (const std::int32_t w : three) {
         put(0x8000, {w, 0});
         EXPECT_EQ(step(0x8000), 3) << std::hex << w;
-        EXPECT_EQ(error.code, 403);
-        error.code = 0;
+        EXPECT_EQ(error.number(), 403);
+        error.clear();
     }
 }
 
@@ -140,22 +140,22 @@ TEST_F(ExecutorChecks, OperandsOutsideTheAreaAreRefused) {
                  0x1110, 0x9000});  // ST GR1,#9000
     machine.GR[1] = 0x0123;
     EXPECT_EQ(step(0x8000), 9);
-    EXPECT_EQ(error.code, 404);
+    EXPECT_EQ(error.number(), 404);
     EXPECT_EQ(error.ea, 0x7FFF);
     EXPECT_EQ(error.low, 0x8000);
     EXPECT_EQ(error.high, 0x8FFF);
     EXPECT_EQ(machine.GR[1], 0x0123);
     EXPECT_EQ(fr(), "???");
 
-    error.code = 0;
+    error.clear();
     EXPECT_EQ(step(0x8002), 9);
-    EXPECT_EQ(error.code, 404);
+    EXPECT_EQ(error.number(), 404);
     EXPECT_EQ(error.ea, 0x9000);
     EXPECT_EQ(machine.GR[1], 0x0123);
 
-    error.code = 0;
+    error.clear();
     EXPECT_EQ(step(0x8004), 9);
-    EXPECT_EQ(error.code, 404);
+    EXPECT_EQ(error.number(), 404);
     EXPECT_EQ(machine.word(0x9000), kOsReturn);
 }
 
@@ -168,20 +168,20 @@ TEST_F(ExecutorChecks, WritesIntoInstructionsAreRefusedAndIntoConstantsWarned) {
     machine.GR[1] = 0x4444;
 
     EXPECT_EQ(step(0x8000), 9);
-    EXPECT_EQ(error.code, 405);
+    EXPECT_EQ(error.number(), 405);
     EXPECT_EQ(error.ea, 0x8000);
     EXPECT_EQ(machine.word(0x8000), 0x1110);
 
     setKind(0x8000, kind::Instruction | kind::Breakpoint);
-    error.code = 0;
+    error.clear();
     EXPECT_EQ(step(0x8000), 9);
-    EXPECT_EQ(error.code, 405);
+    EXPECT_EQ(error.number(), 405);
 
-    error.code = 0;
+    error.clear();
     EXPECT_EQ(step(0x8002), 0);
     EXPECT_EQ(machine.word(0x8100), 0x4444);
     ASSERT_EQ(calls.warnings.size(), 1u);
-    EXPECT_EQ(calls.warnings[0].code, 406);
+    EXPECT_EQ(calls.warnings[0].number(), 406);
     EXPECT_EQ(calls.warnings[0].ea, 0x8100);
     EXPECT_EQ(calls.warnings[0].low, 0x8000);
     EXPECT_EQ(calls.warnings[0].high, 0x8FFF);

@@ -43,11 +43,11 @@ TEST_F(ExecutorStack, PushAndCallStopAtTheAreaStart) {
 
     const auto memory = machine.memory;
     EXPECT_EQ(step(0x8800), 3);
-    EXPECT_EQ(error.code, 402);
+    EXPECT_EQ(error.number(), 402);
     EXPECT_EQ(machine.SP, 0x8000);
-    error.code = 0;
+    error.clear();
     EXPECT_EQ(step(0x8802), 3);
-    EXPECT_EQ(error.code, 402);
+    EXPECT_EQ(error.number(), 402);
     EXPECT_EQ(machine.SP, 0x8000);
     EXPECT_TRUE(machine.memory == memory);
 
@@ -63,7 +63,7 @@ TEST_F(ExecutorStack, RpushKeepsTheWordsPushedBeforeTheStop) {
     numberRegisters();
     machine.SP = 0x8003;
     EXPECT_EQ(step(0x8800), 3);
-    EXPECT_EQ(error.code, 402);
+    EXPECT_EQ(error.number(), 402);
     EXPECT_EQ(machine.SP, 0x8000);
     EXPECT_EQ(machine.word(0x8002), 0x101);
     EXPECT_EQ(machine.word(0x8001), 0x102);
@@ -77,9 +77,9 @@ TEST_F(ExecutorStack, BlockPushChecksRoomForEightWordsFirst) {
     for (const std::int32_t pr : {0x8800, 0x8802}) {
         machine.SP = 0x8007;
         EXPECT_EQ(step(pr), 3);
-        EXPECT_EQ(error.code, 402);
+        EXPECT_EQ(error.number(), 402);
         EXPECT_EQ(machine.SP, 0x8007);
-        error.code = 0;
+        error.clear();
     }
     EXPECT_TRUE(machine.memory == memory);
 
@@ -134,7 +134,7 @@ TEST_F(ExecutorStack, PopsPastTheStackBottomStopWithTheValueLoaded) {
     EXPECT_EQ(step(0x8800), 0);
     EXPECT_EQ(machine.SP, 0x9000);
     EXPECT_EQ(step(0x8800), 3);
-    EXPECT_EQ(error.code, 402);
+    EXPECT_EQ(error.number(), 402);
     EXPECT_EQ(machine.GR[3], kOsReturn);
     EXPECT_EQ(machine.SP, 0x9001);
 
@@ -159,9 +159,9 @@ TEST_F(ExecutorStack, PopsPastTheStackBottomStopWithTheValueLoaded) {
 
     numberRegisters();
     machine.SP = 0x9000;
-    error.code = 0;
+    error.clear();
     EXPECT_EQ(step(0x8803), 3);
-    EXPECT_EQ(error.code, 402);
+    EXPECT_EQ(error.number(), 402);
     EXPECT_EQ(machine.GR[2], kOsReturn);
     EXPECT_EQ(machine.GR[1], 0x101);
 }
@@ -209,11 +209,11 @@ TEST_F(ExecutorStack, StackPointerOutsideTheMachineIsRefused) {
         numberRegisters();
         machine.SP = c.sp;
         EXPECT_EQ(step(c.pr), 3) << std::hex << c.pr << " " << c.sp;
-        EXPECT_EQ(error.code, 402);
+        EXPECT_EQ(error.number(), 402);
         EXPECT_EQ(machine.SP, c.sp);
         EXPECT_EQ(machine.GR[3], 0x103);
         EXPECT_EQ(machine.GR[7], 0x107);
-        error.code = 0;
+        error.clear();
     }
     EXPECT_TRUE(machine.memory == memory);
     EXPECT_TRUE(calls.internalErrors.empty());
@@ -349,17 +349,17 @@ TEST_F(ExecutorCopy, FirstFailureStopsAndKeepsWhatWasCopied) {
     put(0x8200, {11, 22, 33}, kind::Free);
     put(0x8101, {0x1234});  // an instruction word in the destination
     EXPECT_EQ(step(0x8800), 9);
-    EXPECT_EQ(error.code, 405);
+    EXPECT_EQ(error.number(), 405);
     EXPECT_EQ(machine.EA, 0x8101);
     EXPECT_EQ(machine.word(0x8100), 11);
     EXPECT_EQ(machine.word(0x8101), 0x1234);
     EXPECT_EQ(machine.word(0x8102), 0);
 
-    error.code = 0;
+    error.clear();
     put(0x8800, {0xA003, 0x8300, 0x8FFE});  // the source runs past the area
     put(0x8FFE, {55, 66}, kind::Free);
     EXPECT_EQ(step(0x8800), 9);
-    EXPECT_EQ(error.code, 404);
+    EXPECT_EQ(error.number(), 404);
     EXPECT_EQ(error.ea, 0x9000);
     EXPECT_EQ(machine.EA, 0x9000);
     EXPECT_EQ(machine.word(0x8300), 55);
@@ -370,7 +370,7 @@ TEST_F(ExecutorCopy, FirstFailureStopsAndKeepsWhatWasCopied) {
 TEST_F(ExecutorCopy, AtTheAreaEndItsLastWordIsTheStackBottom) {
     put(0x8FFE, {0xA001, 0x8100});  // the third word is the stack-bottom word, #E000
     EXPECT_EQ(step(0x8FFE), 9);
-    EXPECT_EQ(error.code, 404);
+    EXPECT_EQ(error.number(), 404);
     EXPECT_EQ(machine.EA, 0xE000);
     EXPECT_EQ(machine.word(0x8100), 0);
 

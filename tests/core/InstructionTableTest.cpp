@@ -64,12 +64,12 @@ TEST(InstructionTable, HoldsTheThirtySevenEntriesInOrder) {
         const Expected& e = kTable[position - 1];
         SCOPED_TRACE(e.mnemonic);
         EXPECT_EQ(table.entry(position).mnemonic.toStdString(), e.mnemonic);
-        EXPECT_EQ(table.FormOf(position, 1).toStdString(), e.form1);
+        EXPECT_EQ(kv::OperandFormName(table.FormOf(position, 1)).toStdString(), e.form1);
         EXPECT_EQ(table.CodeOf(position, 1), e.code1);
         if (position != op::DS) {
             EXPECT_EQ(table.LengthOf(position, 1), e.words1);
         }
-        EXPECT_EQ(table.FormOf(position, 2).toStdString(), e.form2);
+        EXPECT_EQ(kv::OperandFormName(table.FormOf(position, 2)).toStdString(), e.form2);
         EXPECT_EQ(table.CodeOf(position, 2), e.code2);
         EXPECT_EQ(table.LengthOf(position, 2), e.words2);
     }

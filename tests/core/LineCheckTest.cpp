@@ -70,21 +70,21 @@ TEST_F(LineCheckTest, EnterOnEmptyBlankCommentAndErrorLines) {
     const LineCheckResult comment = CheckCurrentLine(checker, QStringLiteral("   ; note"));
     EXPECT_EQ(comment.outcome, lineclass::Comment);
     EXPECT_TRUE(comment.replacement.isEmpty());
-    EXPECT_EQ(comment.error.code, 0);
+    EXPECT_EQ(comment.error.number(), 0);
 
     const LineCheckResult bad = CheckCurrentLine(checker, QStringLiteral(" ld gr9,a"));
     EXPECT_TRUE(bad.isError());
     EXPECT_EQ(bad.outcome, lineclass::OperandError);
-    EXPECT_EQ(bad.error.code, 151);
+    EXPECT_EQ(bad.error.number(), 151);
     EXPECT_TRUE(bad.replacement.isEmpty());
 
     const LineCheckResult label = CheckCurrentLine(checker, QStringLiteral("TOOLONGLABEL NOP"));
     EXPECT_EQ(label.outcome, lineclass::LabelError);
-    EXPECT_EQ(label.error.code, 111);
-    EXPECT_EQ(CheckCurrentLine(checker, QStringLiteral(" FOO GR1")).error.code, 121);
+    EXPECT_EQ(label.error.number(), 111);
+    EXPECT_EQ(CheckCurrentLine(checker, QStringLiteral(" FOO GR1")).error.number(), 121);
 
     // A correct line after an error leaves no code behind.
-    EXPECT_EQ(CheckCurrentLine(checker, QStringLiteral(" NOP")).error.code, 0);
+    EXPECT_EQ(CheckCurrentLine(checker, QStringLiteral(" NOP")).error.number(), 0);
 }
 
 TEST_F(LineCheckTest, ChecksNeverPileUpReferences) {
@@ -104,7 +104,7 @@ TEST_F(LineCheckTest, ChecksNeverPileUpReferences) {
         EXPECT_EQ(CheckCurrentLine(checker, QStringLiteral("BUF DS 4094")).outcome, lineclass::Statement);
     const LineCheckResult tooLarge = CheckCurrentLine(checker, QStringLiteral("BUF DS 4095"));
     EXPECT_TRUE(tooLarge.isError());
-    EXPECT_EQ(tooLarge.error.code, 307);
+    EXPECT_EQ(tooLarge.error.number(), 307);
 }
 
 TEST_F(LineCheckTest, FormatRewritesKeepsAndDropsLines) {

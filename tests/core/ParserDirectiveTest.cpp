@@ -112,7 +112,7 @@ TEST_F(ParserTest, DsMustEndBelowTheLastWord) {
     table.SetLength(op::DS, 1, 7);
     parsed = parse(QStringLiteral(" DS 4095"));
     EXPECT_EQ(parsed.resultClass, lineclass::Fatal);
-    EXPECT_EQ(error.code, 307);
+    EXPECT_EQ(error.number(), 307);
     EXPECT_EQ(table.LengthOf(op::DS, 1), 7);
     EXPECT_EQ(machine.memory[4094], kUntouched);
 

@@ -54,14 +54,14 @@ protected:
     void expectRejected(const QString& line, std::int32_t code, int resultClass = lineclass::OperandError) {
         const ParsedLine parsed = parse(line);
         EXPECT_EQ(parsed.resultClass, resultClass) << line.toStdString();
-        EXPECT_EQ(error.code, code) << line.toStdString();
+        EXPECT_EQ(error.number(), code) << line.toStdString();
     }
 
     // The line is accepted with these operands.
     void expectAccepted(const QString& line, const QStringList& operands) {
         const ParsedLine parsed = parse(line);
-        EXPECT_EQ(parsed.resultClass, lineclass::Statement) << line.toStdString() << " code " << error.code;
-        EXPECT_EQ(error.code, 0) << line.toStdString();
+        EXPECT_EQ(parsed.resultClass, lineclass::Statement) << line.toStdString() << " code " << error.number();
+        EXPECT_EQ(error.number(), 0) << line.toStdString();
         EXPECT_EQ(parsed.operands, operands) << line.toStdString();
     }
 };

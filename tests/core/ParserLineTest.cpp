@@ -6,12 +6,12 @@
 namespace kv::testing {
 
 TEST_F(ParserTest, BlankLinesAreEmpty) {
-    error.code = 999;  // whatever an earlier line left is cleared on entry
+    error.raise(kv::ErrorCode(999));  // whatever an earlier line left is cleared on entry
     for (const QString& line : {QString(), QStringLiteral("     "), QStringLiteral("\t \t"), QStringLiteral("　　")}) {
         const ParsedLine parsed = parse(line);
         EXPECT_EQ(parsed.resultClass, lineclass::Empty) << line.toStdString();
         EXPECT_EQ(parsed.line, QString());
-        EXPECT_EQ(error.code, 0);
+        EXPECT_EQ(error.number(), 0);
     }
     // An empty line touches no word.
     EXPECT_EQ(word(0), kUntouched);
@@ -25,7 +25,7 @@ TEST_F(ParserTest, CommentLinesKeepTheirTextAsTyped) {
     EXPECT_TRUE(parsed.label.isEmpty());
     EXPECT_TRUE(parsed.instruction.isEmpty());
     EXPECT_EQ(parsed.operandCount(), 0);
-    EXPECT_EQ(error.code, 0);
+    EXPECT_EQ(error.number(), 0);
 
     // The first non-blank character decides; the indentation stays, tabs become blanks.
     parsed = parse(QStringLiteral("   ; Indented, lower case"));
@@ -132,10 +132,10 @@ TEST_F(ParserTest, LettersAreUpperCasedOutsideConstantsAndComments) {
 TEST_F(ParserTest, RejectedLinesKeepTheNormalisedText) {
     ParsedLine parsed = parse(QStringLiteral("\tld gr9,data\t  "));
     EXPECT_EQ(parsed.resultClass, lineclass::OperandError);
-    EXPECT_EQ(error.code, 151);
+    EXPECT_EQ(error.number(), 151);
     EXPECT_EQ(parsed.line, QStringLiteral(" ld gr9,data"));
     parsed = parse(QStringLiteral("ｌａｂ－ｅｌ　nop"));
-    EXPECT_EQ(error.code, 112);
+    EXPECT_EQ(error.number(), 112);
     EXPECT_EQ(parsed.line, QStringLiteral("lab-el nop"));
     parsed = parse(QStringLiteral(" Ldx gr1,a"));
     EXPECT_EQ(parsed.line, QStringLiteral(" Ldx gr1,a"));

@@ -48,7 +48,7 @@ TEST_F(ParserTest, SecondFormIsTheAddressForm) {
     parsed = parse(QStringLiteral(" LD GR1,GR8"));
     EXPECT_EQ(parsed.resultClass, lineclass::Statement);
     EXPECT_EQ(parsed.form, 2);
-    EXPECT_EQ(error.code, 0);
+    EXPECT_EQ(error.number(), 0);
     EXPECT_EQ(assembly.references.last().name, QStringLiteral("GR8"));
 }
 
@@ -242,7 +242,7 @@ TEST_F(ParserTest, ParseOperandsTriesTheFormsInOrder) {
     ParsedLine rejected;
     ParseOperands(context, u"GR1", table.FindMnemonic(QStringLiteral("SUBA")), rejected);
     EXPECT_EQ(rejected.resultClass, lineclass::OperandError);
-    EXPECT_EQ(error.code, 147);
+    EXPECT_EQ(error.number(), 147);
 }
 
 }  // namespace kv::testing

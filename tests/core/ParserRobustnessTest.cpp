@@ -56,7 +56,7 @@ TEST_F(ParserTest, AcceptedLinesReadBackAsTheSameStatement) {
                     first.resultClass == 999)
             << line.toStdString();
         if (first.resultClass != lineclass::Statement) {
-            EXPECT_NE(first.resultClass >= 2 && first.resultClass != 9, error.code == 0) << line.toStdString();
+            EXPECT_NE(first.resultClass >= 2 && first.resultClass != 9, error.number() == 0) << line.toStdString();
             continue;
         }
         ++accepted;

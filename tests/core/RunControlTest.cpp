@@ -73,7 +73,7 @@ TEST_F(RunControlTest, EnteringRunMode) {
     EXPECT_EQ(host.stackRefreshes, QVector<int>({0x9000}));
     EXPECT_EQ(notes.text(), QStringLiteral("GRの初期値は、オプションで変更できます。"));
     EXPECT_TRUE(host.consoleClosed);
-    EXPECT_TRUE(run.RunMode().isEmpty());
+    EXPECT_TRUE(run.mode() == kv::RunMode::None);
 }
 
 TEST_F(RunControlTest, RunToTheEnd) {
@@ -93,7 +93,7 @@ TEST_F(RunControlTest, RunToTheEnd) {
     ASSERT_EQ(host.runButtons.size(), 2);
     EXPECT_EQ(states(host.runButtons[0]), kLoop);
     EXPECT_EQ(states(host.runButtons[1]), kIdle);
-    EXPECT_TRUE(run.RunMode().isEmpty());
+    EXPECT_TRUE(run.mode() == kv::RunMode::None);
     EXPECT_TRUE(run.runWindowOpen());
     EXPECT_TRUE(host.consoleShown);
     EXPECT_TRUE(host.consoleEnabled);
@@ -127,8 +127,8 @@ TEST_F(RunControlTest, FailuresInTheConsole) {
         run.RunAll();
         EXPECT_EQ(lines(), QStringList({kRunStart, QString::fromUtf16(c.message), abnormalEnd(c.address)}));
         EXPECT_EQ(lineColours(), QVector<Rgb>({colours::Green, colours::Red, colours::Green}));
-        EXPECT_EQ(error.code, 0);
-        EXPECT_TRUE(run.RunMode().isEmpty());
+        EXPECT_EQ(error.number(), 0);
+        EXPECT_TRUE(run.mode() == kv::RunMode::None);
         EXPECT_EQ(states(host.runButtons.last()), kIdle);
     }
 }
@@ -152,7 +152,7 @@ TEST_F(RunControlTest, JumpToTheOsReturnAddressEndsNormally) {
     host = RecordingHost();
     run.StartStep();
     expectInformation(QStringLiteral("正常終了しました。"));
-    EXPECT_TRUE(run.RunMode().isEmpty());
+    EXPECT_TRUE(run.mode() == kv::RunMode::None);
 }
 
 TEST_F(RunControlTest, EndlessLoopsStopOnRequest) {
@@ -169,7 +169,7 @@ TEST_F(RunControlTest, EndlessLoopsStopOnRequest) {
     EXPECT_EQ(host.eventRuns, 1);
     EXPECT_GE(run.executedInstructions(), 4096);
     EXPECT_LT(run.executedInstructions(), safety);
-    EXPECT_TRUE(run.RunMode().isEmpty());
+    EXPECT_TRUE(run.mode() == kv::RunMode::None);
 
     // The console window's "実行終了" and closing the window during a traced run.
     for (int way = 0; way < 2; ++way) {
@@ -178,7 +178,7 @@ TEST_F(RunControlTest, EndlessLoopsStopOnRequest) {
         run.RunTrace();
         EXPECT_EQ(host.consoleLines.last().text, kForcedEnd);
         EXPECT_LT(run.executedInstructions(), safety);
-        EXPECT_TRUE(run.RunMode().isEmpty());
+        EXPECT_TRUE(run.mode() == kv::RunMode::None);
     }
 
     // The command-line limit.
@@ -203,7 +203,7 @@ TEST_F(RunControlTest, BreakpointInRunThenSteps) {
                                                        "■ブレークポイントで停止\n"));
     EXPECT_EQ(lineColours(), QVector<Rgb>({colours::Green, colours::Red, colours::Olive, colours::Green}));
     EXPECT_EQ(run.lastResult(), step::Breakpoint);
-    EXPECT_EQ(run.RunMode(), QStringLiteral("Step"));
+    EXPECT_EQ(run.mode(), kv::RunMode::Step);
     EXPECT_EQ(machine.PR, 0x8002);
     EXPECT_EQ(host.highlights, 1);
     EXPECT_EQ(states(host.runButtons.last()), kStepping);
@@ -213,12 +213,12 @@ TEST_F(RunControlTest, BreakpointInRunThenSteps) {
     EXPECT_EQ(machine.GR[2], 1);
     EXPECT_EQ(machine.PR, 0x8004);
     EXPECT_TRUE(host.boxes.isEmpty());
-    EXPECT_EQ(run.RunMode(), QStringLiteral("Step"));
+    EXPECT_EQ(run.mode(), kv::RunMode::Step);
 
     run.StepButton();
     expectInformation(QStringLiteral("正常終了しました。"));
     EXPECT_EQ(host.beeps, 1);
-    EXPECT_TRUE(run.RunMode().isEmpty());
+    EXPECT_TRUE(run.mode() == kv::RunMode::None);
     EXPECT_EQ(states(host.runButtons.last()), kIdle);
 }
 
@@ -233,7 +233,7 @@ TEST_F(RunControlTest, BreakpointInTrace) {
                                                          "ブレークポイント！\n"
                                                          "（説明）画面を切替え、停止した行からステップで実行できます。\n"
                                                          "■ブレークポイントで停止\n"));
-    EXPECT_EQ(run.RunMode(), QStringLiteral("Step"));
+    EXPECT_EQ(run.mode(), kv::RunMode::Step);
     EXPECT_EQ(machine.PR, 0x8002);
 }
 
@@ -277,23 +277,23 @@ TEST_F(RunControlTest, StepOutcomesInBoxes) {
     EXPECT_EQ(machine.PR, kOsReturn);
     EXPECT_EQ(states(host.runButtons.first()), kStepping);
     EXPECT_EQ(states(host.runButtons.last()), kIdle);
-    EXPECT_TRUE(run.RunMode().isEmpty());
+    EXPECT_TRUE(run.mode() == kv::RunMode::None);
     EXPECT_TRUE(host.consoleLines.isEmpty());
 
     put(0x8000, {kInvalid});
     run.StartStep();
     expectBox(QStringLiteral("不当な命令を実行しようとしました。\n\n\n"), QStringLiteral("実行時エラー"), BoxIcon::Exclamation);
-    EXPECT_TRUE(run.RunMode().isEmpty());
-    EXPECT_EQ(error.code, 0);
+    EXPECT_TRUE(run.mode() == kv::RunMode::None);
+    EXPECT_EQ(error.number(), 0);
 
     put(0x8000, {kNop, kNop, kRet});
     breakpointAt(0x8000);
     run.StartStep();
     expectInformation(QStringLiteral("ブレークポイントで停止しました。"));
-    EXPECT_EQ(run.RunMode(), QStringLiteral("Start"));
+    EXPECT_EQ(run.mode(), kv::RunMode::Start);
     run.NextStep();
     EXPECT_TRUE(host.boxes.isEmpty());
-    EXPECT_EQ(run.RunMode(), QStringLiteral("Step"));
+    EXPECT_EQ(run.mode(), kv::RunMode::Step);
     run.NextStep();
     expectInformation(QStringLiteral("正常終了しました。"));
 
@@ -303,14 +303,14 @@ TEST_F(RunControlTest, StepOutcomesInBoxes) {
     run.ConsoleClosed();
     run.NextStep();
     expectInformation(QStringLiteral("強制終了しました。"));
-    EXPECT_TRUE(run.RunMode().isEmpty());
+    EXPECT_TRUE(run.mode() == kv::RunMode::None);
 
     // "実行終了" in step mode ends the run without a box.
     run.StartStep();
     host.boxes.clear();
     run.EndButton();
     EXPECT_TRUE(host.boxes.isEmpty());
-    EXPECT_TRUE(run.RunMode().isEmpty());
+    EXPECT_TRUE(run.mode() == kv::RunMode::None);
     EXPECT_EQ(states(host.runButtons.last()), kIdle);
 }
 
@@ -336,13 +336,13 @@ TEST_F(RunControlTest, AutoIntervals) {
         settings.autoSpeed = speed;
         run.StartAuto();
         EXPECT_EQ(host.autoIntervals.last(), 1100 - 100 * speed);
-        EXPECT_EQ(run.RunMode(), QStringLiteral("Auto"));
+        EXPECT_EQ(run.mode(), kv::RunMode::Auto);
         EXPECT_EQ(states(host.runButtons.last()), kStepping);
     }
     EXPECT_EQ(host.autoIntervals, QVector<int>({1100, 1000, 400, 100}));
     run.EndButton();
     EXPECT_EQ(host.autoIntervals.last(), 0);
-    EXPECT_TRUE(run.RunMode().isEmpty());
+    EXPECT_TRUE(run.mode() == kv::RunMode::None);
     EXPECT_EQ(states(host.runButtons.last()), kIdle);
 }
 
@@ -360,7 +360,7 @@ TEST_F(RunControlTest, AutoRunsUntilTheEnd) {
     run.AutoTick();
     expectInformation(QStringLiteral("正常終了しました。"));
     EXPECT_EQ(host.autoIntervals.last(), 0);
-    EXPECT_TRUE(run.RunMode().isEmpty());
+    EXPECT_TRUE(run.mode() == kv::RunMode::None);
 
     // A tick that arrives after the end does nothing.
     const std::int32_t pr = machine.PR;
@@ -375,7 +375,7 @@ TEST_F(RunControlTest, StepDuringAutoOnlyStopsTheTimer) {
     run.StartAuto();
     run.AutoTick();
     run.StepButton();
-    EXPECT_EQ(run.RunMode(), QStringLiteral("Step"));
+    EXPECT_EQ(run.mode(), kv::RunMode::Step);
     EXPECT_EQ(host.autoIntervals, QVector<int>({400, 0}));
     EXPECT_EQ(machine.PR, 0x8002);
     run.AutoTick();  // a tick already queued is ignored
@@ -396,13 +396,13 @@ TEST_F(RunControlTest, AutoStopsAtBreakpointsAndFailures) {
     run.AutoTick();
     expectInformation(QStringLiteral("ブレークポイントで停止しました。"));
     EXPECT_EQ(host.autoIntervals.last(), 0);
-    EXPECT_EQ(run.RunMode(), QStringLiteral("Auto"));
+    EXPECT_EQ(run.mode(), kv::RunMode::Auto);
     run.StartAuto();
     run.AutoTick();
     run.AutoTick();
     expectBox(QStringLiteral("不当な命令を実行しようとしました。\n\n\n"), QStringLiteral("実行時エラー"), BoxIcon::Exclamation);
     EXPECT_EQ(host.autoIntervals.last(), 0);
-    EXPECT_TRUE(run.RunMode().isEmpty());
+    EXPECT_TRUE(run.mode() == kv::RunMode::None);
 }
 
 TEST_F(RunControlTest, ConsoleTransfersInRun) {
@@ -484,7 +484,7 @@ TEST_F(RunControlTest, OverlongTransfersEndTheRunWithoutAnErrorText) {
     host = RecordingHost();
     run.StartStep();
     EXPECT_EQ(host.boxes.size(), 1);  // the OUT box
-    EXPECT_TRUE(run.RunMode().isEmpty());
+    EXPECT_TRUE(run.mode() == kv::RunMode::None);
 }
 
 TEST_F(RunControlTest, TransfersInTheStepModes) {
@@ -573,7 +573,7 @@ TEST_F(RunControlTest, RegisterDisplayAndConstantWarningInRun) {
     expectBox(QStringLiteral("警告!　DCで定数を設定した領域（8010）に書き込みました。\n"
                              "　処理は続行しますが、定数を元に戻すには再アセンブルが必要です。"),
               QStringLiteral("実行時エラー"), BoxIcon::Information);
-    EXPECT_EQ(run.RunMode(), QStringLiteral("Step"));
+    EXPECT_EQ(run.mode(), kv::RunMode::Step);
     run.NextStep();
     expectBox(QStringLiteral("レジスタ表示機能は、一括実行だけ有効で、コンソールに出力されます。"),
               QStringLiteral("スーパバイザコール"), BoxIcon::None);
@@ -592,7 +592,7 @@ TEST_F(RunControlTest, OutcomeWhenIdleIsABox) {
     run.ReportOutcome(0);
     run.ReportOutcome(3);  // a failure without an error code shows nothing
     EXPECT_TRUE(host.boxes.isEmpty());
-    error.raise(990);
+    error.raise(kv::ErrorCode(990));
     run.ReportOutcome(3);
     expectBox(QStringLiteral("この引数は、サポートされていません。\n\n\n"), QStringLiteral("スーパバイザコール"),
               BoxIcon::Exclamation);

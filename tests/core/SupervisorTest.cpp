@@ -10,6 +10,13 @@
 namespace kv::testing {
 namespace {
 
+// The mode whose name the run notes show ("Run", "Tron", "Start", "Step", "Auto").
+RunMode ModeNamed(const char* name) {
+    for (RunMode mode : {RunMode::Run, RunMode::Trace, RunMode::Start, RunMode::Step, RunMode::Auto})
+        if (RunModeText(mode) == QLatin1String(name)) return mode;
+    return RunMode::None;
+}
+
 // The supervisor on its own: PR stands on an IN or OUT expansion whose area is #8100 and whose
 // length word is #8400; words the transfer must not touch hold the marker #5A5A.
 class SupervisorTest : public ::testing::Test {
@@ -22,7 +29,7 @@ protected:
     VirtualFileDevice device;
     RecordingHost host;
     RunNotes notes{host, machine, assembly};
-    QString mode = QStringLiteral("Run");
+    RunMode mode = RunMode::Run;
     Supervisor supervisor{machine, error, device, notes, host, mode};
 
     SupervisorTest() {
@@ -52,7 +59,7 @@ protected:
 
 TEST_F(SupervisorTest, ConsoleInputInRunAndTrace) {
     for (const char* m : {"Run", "Tron"}) {
-        mode = QLatin1String(m);
+        mode = ModeNamed(m);
         host = RecordingHost();
         typeLine(QStringLiteral("AB"));
         EXPECT_EQ(supervisor.PerformIn(), 0);
@@ -84,7 +91,7 @@ TEST_F(SupervisorTest, InputBoxesInTheStepModes) {
     const std::pair<const char*, const char16_t*> titles[] = {
         {"Start", u"ステップ実行中"}, {"Step", u"ステップ実行中"}, {"Auto", u"オート実行中"}};
     for (const auto& [m, title] : titles) {
-        mode = QLatin1String(m);
+        mode = ModeNamed(m);
         host = RecordingHost();
         host.inputAnswers = {QStringLiteral("xyz")};
         EXPECT_EQ(supervisor.PerformIn(), 0);
@@ -104,7 +111,7 @@ TEST_F(SupervisorTest, InputBoxesInTheStepModes) {
 TEST_F(SupervisorTest, InputIsCutTo256Characters) {
     typeLine(QString(300, QLatin1Char('x')));
     EXPECT_EQ(supervisor.PerformIn(), 1);
-    EXPECT_EQ(error.code, 0);  // the run ends without an error text
+    EXPECT_EQ(error.number(), 0);  // the run ends without an error text
     EXPECT_EQ(machine.word(kLength), 256);
     EXPECT_EQ(machine.word(kArea + 255), 'x');
     EXPECT_EQ(machine.word(kArea + 256), kUntouched);
@@ -150,7 +157,7 @@ TEST_F(SupervisorTest, VirtualFileDevice) {
     EXPECT_EQ(machine.word(kArea), kUntouched);
     EXPECT_EQ(notes.text(), QStringLiteral("仮想ファイル装置のファイルの終わり（[END]）です。"));
     EXPECT_EQ(supervisor.PerformIn(), 5);
-    EXPECT_EQ(error.code, 453);
+    EXPECT_EQ(error.number(), 453);
     EXPECT_TRUE(host.consoleLines.isEmpty());
     EXPECT_TRUE(host.inputBoxes.isEmpty());
 
@@ -165,12 +172,12 @@ TEST_F(SupervisorTest, VirtualFileDevice) {
     error = ErrorState();
     EXPECT_EQ(supervisor.PerformIn(), 0);
     EXPECT_EQ(supervisor.PerformIn(), 7);
-    EXPECT_EQ(error.code, 459);
+    EXPECT_EQ(error.number(), 459);
 
     device.ResetRecordReader();
     device.recordText = QStringLiteral("[a]");
     EXPECT_EQ(supervisor.PerformIn(), 9);
-    EXPECT_EQ(error.code, 451);
+    EXPECT_EQ(error.number(), 451);
 }
 
 TEST_F(SupervisorTest, TransferAddressesOutsideTheArea) {
@@ -181,10 +188,10 @@ TEST_F(SupervisorTest, TransferAddressesOutsideTheArea) {
         error = ErrorState();
         host.onWait = [] { ADD_FAILURE() << "no input may be asked for"; };
         EXPECT_EQ(supervisor.PerformIn(), 9);
-        EXPECT_EQ(error.code, 402);
+        EXPECT_EQ(error.number(), 402);
         error = ErrorState();
         EXPECT_EQ(supervisor.PerformOut(), 9);
-        EXPECT_EQ(error.code, 402);
+        EXPECT_EQ(error.number(), 402);
     }
     EXPECT_TRUE(host.consoleLines.isEmpty());
     EXPECT_EQ(machine.word(kLength), kUntouched);
@@ -223,7 +230,7 @@ TEST_F(SupervisorTest, OutputInEachMode) {
     const std::pair<const char*, const char16_t*> titles[] = {
         {"Start", u"ステップ実行中　OUT命令"}, {"Step", u"ステップ実行中　OUT命令"}, {"Auto", u"オート実行中　OUT命令"}};
     for (const auto& [m, title] : titles) {
-        mode = QLatin1String(m);
+        mode = ModeNamed(m);
         host = RecordingHost();
         EXPECT_EQ(supervisor.PerformOut(), 0);
         ASSERT_EQ(host.boxes.size(), 1);
@@ -250,14 +257,14 @@ TEST_F(SupervisorTest, OutputLengths) {
         EXPECT_EQ(supervisor.PerformOut(), result) << length;
         ASSERT_EQ(host.consoleLines.size(), 1);
         EXPECT_EQ(host.consoleLines[0].text.size(), characters) << length;
-        EXPECT_EQ(error.code, 0);
+        EXPECT_EQ(error.number(), 0);
     }
     EXPECT_EQ(host.consoleLines[0].text.left(3), QStringLiteral("abc"));
 }
 
 TEST_F(SupervisorTest, SupervisorCallNumbers) {
     for (const char* m : {"Run", "Step"}) {
-        mode = QLatin1String(m);
+        mode = ModeNamed(m);
         host = RecordingHost();
         machine.EA = 1;
         EXPECT_EQ(supervisor.PerformSvc(), 0);
@@ -268,13 +275,13 @@ TEST_F(SupervisorTest, SupervisorCallNumbers) {
         EXPECT_EQ(host.boxes[0].text, QStringLiteral("入力機能ですが、ユーザの使用を禁止します。\nIN命令を使ってください。"));
         EXPECT_EQ(host.boxes[1].title, QStringLiteral("スーパバイザコール"));
         EXPECT_EQ(host.boxes[1].text, QStringLiteral("出力機能ですが、ユーザの使用を禁止します。\nOUT命令を使ってください。"));
-        EXPECT_EQ(error.code, 0);
+        EXPECT_EQ(error.number(), 0);
     }
     for (const std::int32_t number : {0, 3, 9, 11, 15, 17, 0xFFFF}) {
         machine.EA = number;
         error = ErrorState();
         EXPECT_EQ(supervisor.PerformSvc(), 3) << number;
-        EXPECT_EQ(error.code, 990);
+        EXPECT_EQ(error.number(), 990);
     }
 }
 
@@ -293,7 +300,7 @@ TEST_F(SupervisorTest, RegisterDisplays) {
                                            "GR6=#1234 GR7=#ABCD \n"));
     EXPECT_TRUE(host.boxes.isEmpty());
 
-    mode = QStringLiteral("Tron");
+    mode = RunMode::Trace;
     for (const std::int32_t number : {10, 16}) {
         host = RecordingHost();
         machine.EA = number;
@@ -301,7 +308,7 @@ TEST_F(SupervisorTest, RegisterDisplays) {
         EXPECT_EQ(host.console, QStringLiteral("***　SV CALL　***\n"));
     }
     for (const char* m : {"Start", "Step", "Auto"}) {
-        mode = QLatin1String(m);
+        mode = ModeNamed(m);
         host = RecordingHost();
         EXPECT_EQ(supervisor.PerformSvc(), 0);
         ASSERT_EQ(host.boxes.size(), 1);
@@ -314,23 +321,23 @@ TEST_F(SupervisorTest, RegisterDisplays) {
 TEST_F(SupervisorTest, ConstantWriteWarning) {
     const QString warning = QStringLiteral("警告!　DCで定数を設定した領域（8010）に書き込みました。\n"
                                            "　処理は続行しますが、定数を元に戻すには再アセンブルが必要です。");
-    error.raiseAddress(406, 0x8010, 0x8000, 0x8FFF);
+    error.raiseAddress(kv::ErrorCode(406), 0x8010, 0x8000, 0x8FFF);
     supervisor.WarnConstantWrite();
     ASSERT_EQ(host.consoleLines.size(), 1);
     EXPECT_EQ(host.consoleLines[0].colour, colours::Olive);
     EXPECT_EQ(host.consoleLines[0].text, QStringLiteral("　") + warning);
     EXPECT_TRUE(host.boxes.isEmpty());
-    EXPECT_EQ(error.code, 0);
+    EXPECT_EQ(error.number(), 0);
 
-    mode = QStringLiteral("Auto");
-    error.raiseAddress(406, 0x8010, 0x8000, 0x8FFF);
+    mode = RunMode::Auto;
+    error.raiseAddress(kv::ErrorCode(406), 0x8010, 0x8000, 0x8FFF);
     supervisor.WarnConstantWrite();
     ASSERT_EQ(host.boxes.size(), 1);
     EXPECT_EQ(host.boxes[0].text, warning);
     EXPECT_EQ(host.boxes[0].title, QStringLiteral("実行時エラー"));
     EXPECT_EQ(host.boxes[0].icon, BoxIcon::Information);
     EXPECT_EQ(host.beeps, 1);
-    EXPECT_EQ(error.code, 0);
+    EXPECT_EQ(error.number(), 0);
 }
 
 }  // namespace

@@ -32,11 +32,11 @@ TEST(UpperOutsideQuotes, CommentsAndCharacterConstantsKeepTheirCase) {
 }
 
 TEST(CharClass, LettersAndDigits) {
-    for (char c : {'A', 'M', 'Z'}) EXPECT_EQ(kv::CharClass(QLatin1Char(c)), 11) << c;
-    for (char c : {'0', '5', '9'}) EXPECT_EQ(kv::CharClass(QLatin1Char(c)), 12) << c;
-    for (char c : {'a', 'z', '@', '[', '/', ':', ' ', '_', '#'}) EXPECT_EQ(kv::CharClass(QLatin1Char(c)), 0) << c;
-    EXPECT_EQ(kv::CharClass(QChar(u'Ａ')), 0);
-    EXPECT_EQ(kv::CharClass(QChar(u'１')), 0);
+    for (char c : {'A', 'M', 'Z'}) EXPECT_EQ(kv::CharClass(QLatin1Char(c)), kv::CharacterClass::Letter) << c;
+    for (char c : {'0', '5', '9'}) EXPECT_EQ(kv::CharClass(QLatin1Char(c)), kv::CharacterClass::Digit) << c;
+    for (char c : {'a', 'z', '@', '[', '/', ':', ' ', '_', '#'}) EXPECT_EQ(kv::CharClass(QLatin1Char(c)), kv::CharacterClass::Other) << c;
+    EXPECT_EQ(kv::CharClass(QChar(u'Ａ')), kv::CharacterClass::Other);
+    EXPECT_EQ(kv::CharClass(QChar(u'１')), kv::CharacterClass::Other);
 }
 
 TEST(DigitToRegister, SingleDigitsZeroToSeven) {

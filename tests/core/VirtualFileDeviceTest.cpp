@@ -16,8 +16,8 @@ QStringList readAll(VirtualFileDevice& device, ErrorState& error, int& lastStatu
     QStringList records;
     for (;;) {
         const RecordRead read = device.ReadNextRecord(error);
-        if (read.status != 0) {
-            lastStatus = read.status;
+        if (read.status != kv::RecordStatus::Record) {
+            lastStatus = static_cast<int>(read.status);
             return records;
         }
         records << read.record;
@@ -37,14 +37,14 @@ TEST(VirtualFileDevice, StartsWithKeyboardAndTheInitialText) {
     EXPECT_EQ(lines[2], QStringLiteral("[END]"));
     EXPECT_EQ(lines[3], QString());
     EXPECT_EQ(lines[4], QStringLiteral("[テストしないレコードを置いておくことができる。]"));
-    EXPECT_EQ(device.CheckRecordText(), 0);
+    EXPECT_EQ(kv::NumberOf(device.CheckRecordText()), 0);
 
     ErrorState error;
     int status = -1;
     EXPECT_EQ(readAll(device, error, status),
               QStringList({QStringLiteral("ここにレコードを半角で書く"), QStringLiteral("ここにレコードを半角で書く")}));
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(error.code, 0);
+    EXPECT_EQ(error.number(), 0);
 }
 
 TEST(VirtualFileDevice, RecordsKeepTheTextBetweenTheBrackets) {
@@ -58,15 +58,15 @@ TEST(VirtualFileDevice, RecordsKeepTheTextBetweenTheBrackets) {
     EXPECT_EQ(status, 1);
 
     // After "[END]" every read is refused with 453.
-    EXPECT_EQ(device.ReadNextRecord(error).status, 5);
-    EXPECT_EQ(error.code, 453);
-    EXPECT_EQ(device.ReadNextRecord(error).status, 5);
+    EXPECT_EQ(static_cast<int>(device.ReadNextRecord(error).status), 5);
+    EXPECT_EQ(error.number(), 453);
+    EXPECT_EQ(static_cast<int>(device.ReadNextRecord(error).status), 5);
 
     // A new run reads from the first line again.
     device.ResetRecordReader();
     error = ErrorState();
     const RecordRead first = device.ReadNextRecord(error);
-    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(static_cast<int>(first.status), 0);
     EXPECT_EQ(first.record, QString());
 }
 
@@ -77,9 +77,9 @@ TEST(VirtualFileDevice, CrLfReadsAsLf) {
     int status = -1;
     EXPECT_EQ(readAll(device, error, status), QStringList({QStringLiteral("a"), QStringLiteral("b")}));
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(device.CheckRecordText(), 459);  // " [b] " is not bracketed without trimming
+    EXPECT_EQ(kv::NumberOf(device.CheckRecordText()), 459);  // " [b] " is not bracketed without trimming
     device.recordText = QStringLiteral("[a]\r\n[END]\r\n");
-    EXPECT_EQ(device.CheckRecordText(), 0);
+    EXPECT_EQ(kv::NumberOf(device.CheckRecordText()), 0);
 }
 
 TEST(VirtualFileDevice, BadLinesStopWithTheirStatusAndCode) {
@@ -106,11 +106,11 @@ TEST(VirtualFileDevice, BadLinesStopWithTheirStatusAndCode) {
         device.recordText = QString::fromUtf16(c.text);
         ErrorState error;
         const RecordRead read = device.ReadNextRecord(error);
-        EXPECT_EQ(read.status, c.status) << device.recordText.toStdString();
-        EXPECT_EQ(error.code, c.code) << device.recordText.toStdString();
+        EXPECT_EQ(static_cast<int>(read.status), c.status) << device.recordText.toStdString();
+        EXPECT_EQ(error.number(), c.code) << device.recordText.toStdString();
         // The position does not move: the same line is refused again.
         ErrorState again;
-        EXPECT_EQ(device.ReadNextRecord(again).status, c.status);
+        EXPECT_EQ(static_cast<int>(device.ReadNextRecord(again).status), c.status);
     }
 }
 
@@ -121,7 +121,7 @@ TEST(VirtualFileDevice, ReadingStopsAtTheBadLineAfterGoodOnes) {
     int status = -1;
     EXPECT_EQ(readAll(device, error, status), QStringList({QStringLiteral("one"), QStringLiteral("two")}));
     EXPECT_EQ(status, 7);
-    EXPECT_EQ(error.code, 459);
+    EXPECT_EQ(error.number(), 459);
 }
 
 TEST(VirtualFileDevice, SettingsCheckWalksTheLinesUpToEnd) {
@@ -142,6 +142,6 @@ TEST(VirtualFileDevice, SettingsCheckWalksTheLinesUpToEnd) {
     };
     for (const auto& [text, expected] : cases) {
         device.recordText = QString::fromUtf16(text);
-        EXPECT_EQ(device.CheckRecordText(), expected) << device.recordText.toStdString();
+        EXPECT_EQ(kv::NumberOf(device.CheckRecordText()), expected) << device.recordText.toStdString();
     }
 }

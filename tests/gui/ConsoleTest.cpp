@@ -102,7 +102,7 @@ private slots:
         click("Command4_0");
         QCOMPARE(bench->consoleLines().last(), kForcedEnd);
         QCOMPARE(lengthWord(), 0);
-        QCOMPARE(bench->form().runControl().RunMode(), QString());
+        QCOMPARE(bench->form().runControl().mode(), kv::RunMode::None);
     }
 
     void theMainEndButtonWaitsForTheLine() {
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(bench->form().runControl().lastResult(), step::StopRequested);
         QVERIFY(bench->console() == nullptr);
         QVERIFY(!bench->form().runControl().runWindowOpen());
-        QCOMPARE(bench->form().runControl().RunMode(), QString());
+        QCOMPARE(bench->form().runControl().mode(), kv::RunMode::None);
         QVERIFY(bench->button(QStringLiteral("Command4_0"))->isEnabled());
 
         // "閉じて終了" does the same; the next run opens a fresh console.

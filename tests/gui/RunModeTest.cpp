@@ -187,7 +187,7 @@ private slots:
         start();
         QVERIFY(bench->enterRunMode(kStepProgram));
         click("Command4_2");  // LD GR1,DATA
-        QCOMPARE(bench->form().runControl().RunMode(), QStringLiteral("Start"));
+        QCOMPARE(bench->form().runControl().mode(), kv::RunMode::Start);
         QCOMPARE(bench->cell(QStringLiteral("PR")), QStringLiteral("#8000"));
         QCOMPARE(bench->cell(QStringLiteral("NextPR")), QStringLiteral("#8002"));
         QCOMPARE(bench->cell(QStringLiteral("EA")), QStringLiteral("#800B"));
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(bench->cell(QStringLiteral("Memory0_Address")), QStringLiteral("800B"));
 
         click("Command4_3");  // LAD GR3,#0041
-        QCOMPARE(bench->form().runControl().RunMode(), QStringLiteral("Step"));
+        QCOMPARE(bench->form().runControl().mode(), kv::RunMode::Step);
         QCOMPARE(bench->row(QStringLiteral("GR3")),
                  (QStringList{QStringLiteral("#0041"), QStringLiteral("   +65"), QStringLiteral("   65"),
                               QStringLiteral("Ａ"), QStringLiteral("0000 0000 0100 0001 ")}));
@@ -242,7 +242,7 @@ private slots:
         QCOMPARE(bench->boxes.boxes.size(), 1);
         QCOMPARE(bench->boxes.boxes[0].text, QStringLiteral("正常終了しました。"));
         QCOMPARE(bench->boxes.boxes[0].title, QStringLiteral("実行情報"));
-        QCOMPARE(bench->form().runControl().RunMode(), QString());
+        QCOMPARE(bench->form().runControl().mode(), kv::RunMode::None);
         for (int i = 0; i <= 5; ++i) QCOMPARE(enabled(i), i <= 2 || i == 5);
     }
 
@@ -355,7 +355,7 @@ private slots:
         QVERIFY(bench->form().runControl().runWindowOpen());
 
         // Step mode at the line of the breakpoint; "ステップ" executes the next instruction.
-        QCOMPARE(bench->form().runControl().RunMode(), QStringLiteral("Step"));
+        QCOMPARE(bench->form().runControl().mode(), kv::RunMode::Step);
         QCOMPARE(panel().highlightedRow(), suba);
         QCOMPARE(RunFixture::backColour(source(suba)), kYellow);
         for (int i = 0; i <= 5; ++i) QCOMPARE(enabled(i), i >= 3);
@@ -364,9 +364,9 @@ private slots:
         QCOMPARE(bench->cell(QStringLiteral("PR")),
                  QLatin1Char('#') + QString::number(subaAddress + 2, 16).toUpper());
         QCOMPARE(panel().highlightedRow(), suba + 1);
-        QCOMPARE(bench->form().runControl().RunMode(), QStringLiteral("Step"));
+        QCOMPARE(bench->form().runControl().mode(), kv::RunMode::Step);
         click("Command4_5");
-        QCOMPARE(bench->form().runControl().RunMode(), QString());
+        QCOMPARE(bench->form().runControl().mode(), kv::RunMode::None);
     }
 
     void breakpointsToggleAndClearAll() {
@@ -413,7 +413,7 @@ private slots:
         QCOMPARE(m.GR[1], 0x8000);
         auto* timer = bench->find<QTimer>(QStringLiteral("Timer400"));
         click("Command4_4");
-        QCOMPARE(bench->form().runControl().RunMode(), QStringLiteral("Auto"));
+        QCOMPARE(bench->form().runControl().mode(), kv::RunMode::Auto);
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 100);
         for (int i = 0; i <= 5; ++i) QCOMPARE(enabled(i), i >= 3);
@@ -426,7 +426,7 @@ private slots:
         click("Command4_3");
         QVERIFY(!timer->isActive());
         QCOMPARE(timer->interval(), 0);
-        QCOMPARE(bench->form().runControl().RunMode(), QStringLiteral("Step"));
+        QCOMPARE(bench->form().runControl().mode(), kv::RunMode::Step);
         const std::int32_t pr = m.PR;
         const std::int32_t gr1 = m.GR[1];
         QTest::qWait(250);
@@ -440,7 +440,7 @@ private slots:
         QVERIFY(timer->isActive());
         click("Command4_5");
         QVERIFY(!timer->isActive());
-        QCOMPARE(bench->form().runControl().RunMode(), QString());
+        QCOMPARE(bench->form().runControl().mode(), kv::RunMode::None);
         QVERIFY(bench->boxes.boxes.isEmpty());
     }
 
@@ -453,7 +453,7 @@ private slots:
         // Closing the main window ends automatic running.
         bench->form().close();
         QVERIFY(!bench->find<QTimer>(QStringLiteral("Timer400"))->isActive());
-        QCOMPARE(bench->form().runControl().RunMode(), QString());
+        QCOMPARE(bench->form().runControl().mode(), kv::RunMode::None);
     }
 
     void leavingRunModeClosesTheConsole() {
