@@ -129,7 +129,7 @@ CatalogueText Catalogue(const ErrorState& error) {
     return text;
 }
 
-QString ReportError(ErrorState& error, Host& host, ReportStyle style) {
+QString ReportError(ErrorState& error, Boxes& host, ReportStyle style) {
     const CatalogueText text = Catalogue(error);
     error = ErrorState();
     const QString line = QStringLiteral("　") + text.message;
@@ -145,7 +145,7 @@ QString ReportError(ErrorState& error, Host& host, ReportStyle style) {
     return line;
 }
 
-void ReportInternalError(Host& host, const QString& place, int number) {
+void ReportInternalError(Boxes& host, const QString& place, int number) {
     const QString body = place + QString::number(number) +
                          QStringLiteral("\n『KavoraⅡ』のプログラムで、想定外のシステムエラーが発生しました。"
                                         "\n入力したプログラムを保存して、『KavoraⅡ』を終了してください。"

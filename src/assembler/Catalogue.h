@@ -9,7 +9,7 @@
 
 namespace kv {
 
-class Host;
+class Boxes;
 
 struct CatalogueText {
     QString title;    // category by range; empty for 1100 and above
@@ -29,9 +29,9 @@ enum class ReportStyle {
 
 // Composes the texts of the current error and resets it. The boxes show nothing when the message
 // is empty. Returns the line form, a full-width blank followed by the message, in every style.
-QString ReportError(ErrorState& error, Host& host, ReportStyle style);
+QString ReportError(ErrorState& error, Boxes& host, ReportStyle style);
 
 // A case that cannot occur was met: the place names where.
-void ReportInternalError(Host& host, const QString& place, int number);
+void ReportInternalError(Boxes& host, const QString& place, int number);
 
 }  // namespace kv

@@ -7,6 +7,7 @@
 #include "assembler/AssemblyTables.h"
 #include "assembler/Catalogue.h"
 #include "assembler/SourceLineParser.h"
+#include "host/Host.h"
 #include "machine/CodePage932.h"
 #include "machine/InstructionTable.h"
 #include "machine/MachineState.h"

@@ -87,7 +87,7 @@ QString Expand(QStringView text, const QString& r, const QString& r2, const QStr
 
 }  // namespace
 
-QString FNotation(std::int32_t firstWord, const QStringList& operands, Host& host) {
+QString FNotation(std::int32_t firstWord, const QStringList& operands, Boxes& host) {
     const FRow* row = FindRow(firstWord);
     if (row == nullptr) {
         ReportInternalError(host, QStringLiteral("F式表記"), 1);

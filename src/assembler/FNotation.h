@@ -8,12 +8,12 @@
 
 namespace kv {
 
-class Host;
+class Boxes;
 
 // The text for a machine instruction by its first word (register fields included) and its operands
 // as written. A first word that matches no instruction is reported as an internal fault ("F式表記")
 // and gives the empty text.
-QString FNotation(std::int32_t firstWord, const QStringList& operands, Host& host);
+QString FNotation(std::int32_t firstWord, const QStringList& operands, Boxes& host);
 
 // The texts the assembler gives its own instructions and the macros, by instruction number
 // (START, END, DC, DS: empty).

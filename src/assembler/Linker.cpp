@@ -24,7 +24,7 @@ void MarkFollowedBy(const QString& text, const QString& name, QChar follower, QV
 
 }  // namespace
 
-LinkResult Link(const AssemblyState& assembly, MachineState& machine, Host& host, const QString& source) {
+LinkResult Link(const AssemblyState& assembly, MachineState& machine, MessagePane& host, const QString& source) {
     LinkResult link;
     for (const NamedAddress& reference : assembly.externalReferences) {
         const NamedAddress* program = FindName(assembly.programs, reference.name);

@@ -9,7 +9,7 @@ namespace kv {
 
 struct AssemblyState;
 struct MachineState;
-class Host;
+class MessagePane;
 
 // A stretch of the editor text: start (0-based character position) and length.
 struct TextRange {
@@ -25,7 +25,7 @@ struct LinkResult {
 
 // Writes the missing-name lines into the message pane; marks the uses of each missing name in the
 // source text.
-LinkResult Link(const AssemblyState& assembly, MachineState& machine, Host& host, const QString& source);
+LinkResult Link(const AssemblyState& assembly, MachineState& machine, MessagePane& host, const QString& source);
 
 // The occurrences of name followed by "," and then those followed by a blank, in the text.
 QVector<TextRange> MarkNameUses(const QString& text, const QString& name);

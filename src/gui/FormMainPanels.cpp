@@ -120,6 +120,7 @@ void FormMain::buildAssemblePanel(QWidget* client) {
 
 void FormMain::buildRunPanel(QWidget* client) {
     runPanel_ = new RunPanel(session_.machine, session_.assembly, host_, font_, twips_, client);
+    runPanel_->onMemoryAddressChosen = [this](int address) { run_.setMemoryViewAddress(address); };
     runPanel_->onCommand = [this](int index) { Command4_Click(index); };
 }
 

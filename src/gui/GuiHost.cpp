@@ -119,10 +119,6 @@ void GuiHost::showStack(int firstAddress) {
     if (runPanel_) runPanel_->ShowStack(firstAddress);
 }
 
-int GuiHost::selectedMemoryAddress() {
-    return runPanel_ ? runPanel_->SelectedMemoryAddress() : 0;
-}
-
 void GuiHost::highlightCurrentLine() {
     if (runPanel_) runPanel_->HighlightCurrentLine();
 }

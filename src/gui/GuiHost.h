@@ -96,7 +96,6 @@ public:
     void showRegisters(int ea) override;
     void showMemoryWords(int firstAddress) override;
     void showStack(int firstAddress) override;
-    int selectedMemoryAddress() override;
     void highlightCurrentLine() override;
     void setRegisterBoxes(const bool used[8]) override;
 

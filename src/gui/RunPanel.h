@@ -45,6 +45,9 @@ public:
 
     // The run buttons Command4 0 to 5 call this with their index.
     std::function<void(int)> onCommand;
+    // Called with the address of the entry chosen in Combo460 (the area's start when none is), when
+    // the list is filled and when the learner chooses an entry.
+    std::function<void(int)> onMemoryAddressChosen;
 
     // Entering run mode: the label list of the memory view, the program-line scroll bar from line 1
     // and the list from line 1.

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 
+#include "host/Host.h"
 #include "simulator/WordDisplay.h"
 
 namespace kv {

@@ -153,7 +153,11 @@ QWidget* RunPanel::buildMemoryTab() {
     m.labels->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     grid->addWidget(m.labels, 7, 0, 1, 2, Qt::AlignLeft);
     connect(m.labels, &QComboBox::activated, this,
-            [this](int index) { ShowMemoryWords(memory_.labels->itemData(index).toInt()); });
+            [this](int index) {
+                const int address = memory_.labels->itemData(index).toInt();
+                if (onMemoryAddressChosen) onMemoryAddressChosen(address);
+                ShowMemoryWords(address);
+            });
     addRows(m.words, 8, QStringLiteral("Memory"));
     m.wordScroll = new QScrollBar(Qt::Vertical, page);
     m.wordScroll->setObjectName(QStringLiteral("VScroll461"));

@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 
 #include "machine/MachineState.h"
+#include "host/Host.h"
 #include "simulator/WordDisplay.h"
 #include "gui/RunPanel.h"
 

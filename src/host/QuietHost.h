@@ -31,7 +31,6 @@ public:
     void showRegisters(int) override {}
     void showMemoryWords(int) override {}
     void showStack(int) override {}
-    int selectedMemoryAddress() override { return 0; }
     void highlightCurrentLine() override {}
     void setRegisterBoxes(const bool[8]) override {}
 };

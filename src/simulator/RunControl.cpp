@@ -53,7 +53,9 @@ RunControl::RunControl(MachineState& machine, const AssemblyState& assembly, Err
       notes_(notes),
       host_(host),
       supervisor_(machine, error, device, notes, host, runMode_),
-      executor_(machine, error, settings, notes, supervisor_) {}
+      executor_(machine, error, settings, notes, supervisor_) {
+    memoryViewAddress_ = machine.userStart;
+}
 
 void RunControl::RunAll() {
     if (busy_) return;

@@ -61,6 +61,9 @@ public:
     bool stopRequested() const { return stopRequest_; }
     bool runWindowOpen() const { return runWindowOpen_; }
     void setRunWindowOpen(bool open) { runWindowOpen_ = open; }
+    // The address the learner chose in the memory view's label list: Start, Step and Auto show the
+    // memory rows from there.
+    void setMemoryViewAddress(std::int32_t address) { memoryViewAddress_ = address; }
     // Requests the stop of a Run or Tron loop after this many instructions (0: never).
     void setStepLimit(std::int64_t steps) { stepLimit_ = steps; }
     // The result of the last run or step, as ReportOutcome saw it.
@@ -84,6 +87,7 @@ private:
     bool stopRequest_ = false;
     bool runWindowOpen_ = false;
     std::int64_t stepLimit_ = 0;
+    std::int32_t memoryViewAddress_ = 0;
     std::int64_t executed_ = 0;
     StepResult lastResult_ = 0;
 

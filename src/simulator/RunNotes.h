@@ -5,14 +5,14 @@
 
 namespace kv {
 
-class Host;
+class RunView;
 struct MachineState;
 struct AssemblyState;
 
 // The second panel of the main window's status bar while a program runs.
 class RunNotes {
 public:
-    RunNotes(Host& host, const MachineState& machine, const AssemblyState& assembly)
+    RunNotes(RunView& host, const MachineState& machine, const AssemblyState& assembly)
         : host_(host), machine_(machine), assembly_(assembly) {}
 
     // A note of 0 stands for the note given last, whatever the kind. kind 0: the note's text when it
@@ -28,7 +28,7 @@ public:
 private:
     void show(const QString& text);
 
-    Host& host_;
+    RunView& host_;
     const MachineState& machine_;
     const AssemblyState& assembly_;
     int lastNote_ = 0;

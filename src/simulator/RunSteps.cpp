@@ -28,7 +28,7 @@ StepResult RunControl::stepBody() {
     const StepResult result = executor_.ExecuteOne();
     ++executed_;
     host_.showRegisters(machine_.EA);
-    host_.showMemoryWords(host_.selectedMemoryAddress());
+    host_.showMemoryWords(memoryViewAddress_);
     host_.showStack(machine_.SP);
     if (settings_.fNotationInRunMode > 0 && (runMode_ == RunMode::Start || runMode_ == RunMode::Step))
         notes_.ShowRunNote(1, 0);

@@ -31,7 +31,7 @@ void appendHex(QString& s, std::int32_t v) {
     appendHexDigits(s, v);
 }
 
-void appendWord(QString& s, std::int32_t value, int form, Host& host) {
+void appendWord(QString& s, std::int32_t value, int form, Boxes& host) {
     const std::int32_t w = value & 0xFFFF;
     switch (form) {
         case notation::Binary: s.append(FormatBinaryWord(w)); break;
@@ -129,7 +129,7 @@ QString TraceHeader(const TraceOptions& o) {
 }
 
 void TraceLine(QString& line, const TraceOptions& o, const MachineState& m, const AssemblyState& assembly,
-               Host& host) {
+               Boxes& host) {
     line.resize(0);
     line.reserve(256);
     appendHex(line, m.PR);

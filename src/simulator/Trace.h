@@ -13,7 +13,7 @@ namespace kv {
 struct AssemblyState;
 struct MachineState;
 struct TraceSettings;
-class Host;
+class Boxes;
 
 // Word notations of the register and memory columns (the index of their lists).
 namespace notation {
@@ -61,7 +61,7 @@ QString TraceHeader(const TraceOptions& options);
 // registers are after execution), ending with "\n". line is cleared first and keeps its capacity,
 // so a caller that reuses it builds each record without allocating.
 void TraceLine(QString& line, const TraceOptions& options, const MachineState& machine,
-               const AssemblyState& assembly, Host& host);
+               const AssemblyState& assembly, Boxes& host);
 
 // The memory-address text of the options window ("#hhhh" items separated by "," with "-" for a
 // range), checked against the user area. On success message is empty and ranges holds the words

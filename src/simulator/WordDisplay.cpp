@@ -4,17 +4,17 @@
 
 namespace kv {
 
-QString FormatSignedWord(std::int64_t value, Host& host) {
+QString FormatSignedWord(std::int64_t value, Boxes& host) {
     if (!IsWordValue(value)) ReportInternalError(host, QStringLiteral("算術十進文字列変換"), 1);
     return FormatSignedWord(value);
 }
 
-QString FormatUnsignedWord(std::int64_t value, Host& host) {
+QString FormatUnsignedWord(std::int64_t value, Boxes& host) {
     if (!IsWordValue(value)) ReportInternalError(host, QStringLiteral("論理十進文字列変換"), 1);
     return FormatUnsignedWord(value);
 }
 
-QString FormatFlagWord(const QString& fr, Host& host) {
+QString FormatFlagWord(const QString& fr, Boxes& host) {
     const int fault = FlagWordFault(fr);
     if (fault != 0) ReportInternalError(host, QStringLiteral("FR日本語"), fault);
     return FormatFlagWord(fr);

@@ -9,10 +9,10 @@
 
 namespace kv {
 
-class Host;
+class Boxes;
 
-QString FormatSignedWord(std::int64_t value, Host& host);
-QString FormatUnsignedWord(std::int64_t value, Host& host);
-QString FormatFlagWord(const QString& fr, Host& host);
+QString FormatSignedWord(std::int64_t value, Boxes& host);
+QString FormatUnsignedWord(std::int64_t value, Boxes& host);
+QString FormatFlagWord(const QString& fr, Boxes& host);
 
 }  // namespace kv

@@ -22,7 +22,7 @@ QStringList linesOf(const QString& text) {
 
 }  // namespace
 
-ProgramText ReadProgramFile(const QString& path, Host& host) {
+ProgramText ReadProgramFile(const QString& path, Boxes& host) {
     ProgramText result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return result;

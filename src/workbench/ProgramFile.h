@@ -5,7 +5,7 @@
 
 namespace kv {
 
-class Host;
+class Boxes;
 
 inline constexpr char16_t kProgramFileHeader[] = u";*** [KavoraⅡ] ***";
 
@@ -17,7 +17,7 @@ struct ProgramText {
 // Reads a program file. A file without the header line is read whole after a notice through the
 // host; a file holding only the header, or one that cannot be read, fails silently. Files in UTF-8
 // (with a byte order mark, or valid UTF-8 with non-ASCII characters) are read as UTF-8.
-ProgramText ReadProgramFile(const QString& path, Host& host);
+ProgramText ReadProgramFile(const QString& path, Boxes& host);
 
 // Writes the header, the text and one line break at the end, with CR LF, in code page 932.
 bool WriteProgramFile(const QString& path, const QString& text);

@@ -44,7 +44,6 @@ public:
     // --- answers
     std::deque<BoxAnswer> boxAnswers;  // default Ok (Yes for YesNo)
     std::deque<QString> inputAnswers;  // default: cancelled (empty)
-    int memoryAddress = 0;
     // Called while the core waits for events; a test delivers console input from here.
     std::function<void()> onWait;
     std::function<void()> onEvents;
@@ -90,7 +89,6 @@ public:
     void showRegisters(int ea) override { registerRefreshes.push_back(ea); }
     void showMemoryWords(int firstAddress) override { memoryRefreshes.push_back(firstAddress); }
     void showStack(int firstAddress) override { stackRefreshes.push_back(firstAddress); }
-    int selectedMemoryAddress() override { return memoryAddress; }
     void highlightCurrentLine() override { ++highlights; }
     void setRegisterBoxes(const bool used[8]) override { std::copy(used, used + 8, registerBoxes); }
 

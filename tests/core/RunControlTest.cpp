@@ -265,7 +265,7 @@ TEST_F(RunControlTest, TraceWritesARecordPerInstruction) {
 }
 
 TEST_F(RunControlTest, StepOutcomesInBoxes) {
-    host.memoryAddress = 0x8010;
+    run.setMemoryViewAddress(0x8010);
     put(0x8000, {kRet});
     run.StartStep();
     expectInformation(QStringLiteral("正常終了しました。"));
