@@ -57,14 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kv::testing::RecordingHost host;
 
     // The editor's check of every line on its own.
-    for (const QString& line : source.split(QLatin1Char('\n'))) {
-        kv::MachineState scratch = session.machine;
-        kv::AssemblyState tables;
-        tables.locationCounter = scratch.userStart;
-        kv::ParseContext parse{session.table, session.settings, scratch, tables, session.error};
-        kv::ParseSourceLine(parse, line);
-        session.error = kv::ErrorState();
-    }
+    const kv::ParseContext parse{session.table, session.settings, session.machine.userStart,
+                                 session.machine.userStart, session.machine.userEnd, 0};
+    for (const QString& line : source.split(QLatin1Char('\n'))) kv::ParseSourceLine(parse, line);
 
     // The assemble command as a whole.
     kv::AssembleContext context{session.table, session.settings, session.machine, session.assembly, session.error,

@@ -32,7 +32,7 @@ class Assembler {
 public:
     explicit Assembler(AssembleContext& c) : c_(c), a_(c.assembly), m_(c.machine) {}
 
-    int run(const QString& source);
+    AssembleResult run(const QString& source);
 
 private:
     bool assembleLine(const QString& text);
@@ -43,7 +43,7 @@ private:
     bool resolveReferences();
     bool finish();
     bool addListingLine(std::uint32_t colour, std::int32_t address, const QString& text, int words);
-    bool fail(ErrorCode code, int result = assemble::Failure);
+    bool fail(ErrorCode code, AssembleResult result = AssembleResult::Failure);
     void colour(int start, int length, Rgb colour) { a_.colouring.push_back({lineNumber_ - 1, start, length, colour}); }
     void message(Rgb colour, const QString& text) { c_.host.appendMessage(colour, text); }
 
@@ -51,12 +51,12 @@ private:
     AssemblyState& a_;
     MachineState& m_;
     CodeGenerator generator_{c_};
-    int result_ = assemble::Success;
-    int fatal_ = assemble::Failure;
+    AssembleResult result_ = AssembleResult::Success;
+    AssembleResult fatal_ = AssembleResult::Failure;
     int lineNumber_ = 0;  // 1-based line of the source
 };
 
-int Assembler::run(const QString& source) {
+AssembleResult Assembler::run(const QString& source) {
     a_ = AssemblyState();
     a_.locationCounter = m_.userStart;
     m_.entryAddress = m_.userStart;
@@ -72,7 +72,7 @@ int Assembler::run(const QString& source) {
     return fatal_;
 }
 
-bool Assembler::fail(ErrorCode code, int result) {
+bool Assembler::fail(ErrorCode code, AssembleResult result) {
     c_.error.raise(code);
     fatal_ = result;
     return false;
@@ -89,20 +89,23 @@ bool Assembler::assembleLine(const QString& rawText) {
     if (a_.locationCounter > m_.userEnd) return fail(ErrorCode::NoRoomForCode);
     m_.wordKinds[a_.locationCounter - m_.userStart] = kind::Free;
     const QString text = rawText.endsWith(QLatin1Char('\r')) ? rawText.chopped(1) : rawText;
-    ParseContext context{c_.table, c_.settings, m_, a_, c_.error};
+    const ParseContext context{c_.table, c_.settings, a_.locationCounter, m_.userStart, m_.userEnd,
+                               static_cast<int>(a_.references.size())};
     const ParsedLine parsed = ParseSourceLine(context, text);
+    c_.error.code = parsed.error.code;
+    PlaceParsedLine(parsed, a_.locationCounter, m_, a_);
     switch (parsed.resultClass) {
-        case lineclass::Empty: return true;
-        case lineclass::Comment:
+        case LineClass::Empty: return true;
+        case LineClass::Comment:
             colour(0, text.size(), colours::Comment);
             return addListingLine(kSourceLineColour, kNoAddress, parsed.line, 0);
-        case lineclass::Fatal: return fail(c_.error.code, assemble::DsOverflow);
-        case lineclass::Statement: return statement(text, parsed);
+        case LineClass::Fatal: return fail(c_.error.code, AssembleResult::DsOverflow);
+        case LineClass::Statement: return statement(text, parsed);
         default:
             colour(0, text.size(), colours::ErrorLine);
             message(colours::Red, QStringLiteral("%1").arg(lineNumber_, 4) + QStringLiteral("行：") +
                                       ReportError(c_.error, c_.host, ReportStyle::Line));
-            result_ = assemble::Failure;
+            result_ = AssembleResult::Failure;
             return addListingLine(kSourceLineColour, kErrorLine, parsed.line, 0);
     }
 }
@@ -214,6 +217,6 @@ bool Assembler::finish() {
 
 }  // namespace
 
-int Assemble(AssembleContext& context, const QString& source) { return Assembler(context).run(source); }
+AssembleResult Assemble(AssembleContext& context, const QString& source) { return Assembler(context).run(source); }
 
 }  // namespace kv

@@ -17,7 +17,7 @@ struct ErrorState;
 class Host;
 
 struct AssembleContext {
-    InstructionTable& table;
+    const InstructionTable& table;
     const Settings& settings;
     MachineState& machine;
     AssemblyState& assembly;
@@ -26,10 +26,8 @@ struct AssembleContext {
 };
 
 // Assembly results: success, failure (grammar errors or a fatal error), a fatal DS overflow.
-namespace assemble {
-inline constexpr int Success = 0, Failure = 9, DsOverflow = 999;
-}
+enum class AssembleResult { Success = 0, Failure = 9, DsOverflow = 999 };
 
-int Assemble(AssembleContext& context, const QString& source);
+AssembleResult Assemble(AssembleContext& context, const QString& source);
 
 }  // namespace kv

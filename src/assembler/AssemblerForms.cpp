@@ -6,8 +6,6 @@
 #include "assembler/AssemblyState.h"
 #include "assembler/SourceLineParser.h"
 #include "assembler/OperandForms.h"
-#include "machine/InstructionTable.h"
-#include "machine/MachineState.h"
 
 namespace kv {
 
@@ -15,7 +13,7 @@ namespace {
 
 bool TakeLabel(FormAttempt& attempt, QStringView text) {
     const QStringView label = TrimBlanks(text);
-    if (!attempt.present(label) || CheckOperandLabel(label, attempt.context.error) != 0) return false;
+    if (!attempt.present(label) || CheckOperandLabel(label, attempt.error()) != 0) return false;
     attempt.operands.append(label.toString());
     return true;
 }
@@ -65,9 +63,9 @@ bool COPY(FormAttempt& attempt) {
     if (!TakeLabel(attempt, second.field)) return false;
     const Split third = SplitAt(second.rest, QLatin1Char(' '));
     std::int32_t count = 0;
-    if (!attempt.present(third.field) || ParseCount(third.field, count, attempt.context.error) != 0) return false;
+    if (!attempt.present(third.field) || ParseCount(third.field, count, attempt.error()) != 0) return false;
     if (count > 255) return false;
-    attempt.setFirstWord(attempt.firstWord() | count);
+    attempt.firstWord |= count;
     attempt.operands.append(third.field.toString());
     attempt.comment = TrimBlanks(third.rest).toString();
     return true;
@@ -76,7 +74,7 @@ bool COPY(FormAttempt& attempt) {
 bool START(FormAttempt& attempt) {
     if (TakeOnlyComment(attempt)) return true;
     const Split label = SplitAt(attempt.field, QLatin1Char(' '));
-    if (CheckOperandLabel(label.field, attempt.context.error) != 0) return attempt.fail(ErrorCode::StartLabelInvalid);
+    if (CheckOperandLabel(label.field, attempt.error()) != 0) return attempt.fail(ErrorCode::StartLabelInvalid);
     attempt.operands.append(label.field.toString());
     attempt.comment = TrimBlanks(label.rest).toString();
     return true;
@@ -84,20 +82,16 @@ bool START(FormAttempt& attempt) {
 
 bool END(FormAttempt& attempt) { return TakeOnlyComment(attempt) || attempt.fail(ErrorCode::EndWithLabelOrOperand); }
 
-// Reserves n words at the location counter, filled with the initial value, when they fit below
-// the end of the user area.
+// Reserves n words at the location counter (filled with the initial value when the line is
+// applied), when they fit below the end of the user area.
 bool DS(FormAttempt& attempt) {
     const Split operand = SplitAt(attempt.field, QLatin1Char(' '));
     std::int32_t n = 0;
-    if (!attempt.present(operand.field) || ParseCount(operand.field, n, attempt.context.error) != 0) return false;
-    MachineState& machine = attempt.context.machine;
-    const std::int64_t location = attempt.context.assembly.locationCounter;
-    if (location < machine.userStart || location + n >= machine.userEnd) return attempt.fail(ErrorCode::NoRoomForCode);
-    for (std::int64_t address = location; address < location + n; ++address) {
-        StoreWord(machine, address, machine.grInitialValue);
-        StoreKind(machine, address, kind::Free);
-    }
-    attempt.context.table.SetLength(op::DS, 1, static_cast<std::int16_t>(n));
+    if (!attempt.present(operand.field) || ParseCount(operand.field, n, attempt.error()) != 0) return false;
+    const ParseContext& c = attempt.context;
+    const std::int64_t location = c.location;
+    if (location < c.userStart || location + n >= c.userEnd) return attempt.fail(ErrorCode::NoRoomForCode);
+    attempt.line.dsWords = n;
     attempt.operands.append(operand.field.toString());
     attempt.comment = TrimBlanks(operand.rest).toString();
     return true;
@@ -107,9 +101,9 @@ bool DS(FormAttempt& attempt) {
 bool DC(FormAttempt& attempt) {
     QStringView text = attempt.field;
     for (bool first = true;; first = false) {
-        const ExtractedOperand constant = ExtractOperand(text, attempt.context.error);
+        const ExtractedOperand constant = ExtractOperand(text, attempt.error());
         if (constant.status != 0) return attempt.fail(first ? ErrorCode::OperandMissing : ErrorCode::ConstantBadCharacter);
-        if (!CheckConstant(constant.operand, attempt.context.error)) return false;
+        if (!CheckConstant(constant.operand, attempt.error())) return false;
         attempt.operands.append(constant.operand);
         if (!constant.separated) {
             attempt.comment = constant.comment;

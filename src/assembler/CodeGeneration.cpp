@@ -33,7 +33,30 @@ QVector<std::int32_t> expansionWords(int instruction) {
     }
 }
 
+void storeWord(MachineState& machine, std::int64_t address, std::int32_t value) {
+    if (machine.holds(address)) machine.memory[address - machine.userStart] = value;
+}
+
+void storeKind(MachineState& machine, std::int64_t address, std::uint16_t kind) {
+    if (machine.holds(address)) machine.wordKinds[address - machine.userStart] = kind;
+}
+
 }  // namespace
+
+void PlaceParsedLine(const ParsedLine& line, std::int32_t location, MachineState& machine, AssemblyState& assembly) {
+    for (int r = 0; r < 8; ++r) assembly.usedRegisters[r] = assembly.usedRegisters[r] || line.usedRegisters[r];
+    if (!line.operandsTried) return;
+    const std::int64_t l = location;
+    storeWord(machine, l, line.firstWord);
+    storeKind(machine, l, kind::Instruction);
+    storeKind(machine, l + 1, kind::Instruction);
+    if (line.addressWord) storeWord(machine, l + 1, *line.addressWord);
+    for (std::int64_t address = l; address < l + line.dsWords; ++address) {
+        storeWord(machine, address, machine.grInitialValue);
+        storeKind(machine, address, kind::Free);
+    }
+    assembly.references += line.references;
+}
 
 bool CodeGenerator::fail(ErrorCode code) {
     c_.error.raise(code);
@@ -71,6 +94,7 @@ int CodeGenerator::wordCount(const ParsedLine& parsed) const {
         case op::IN: case op::OUT: return 12;
         case op::RPUSH: return 14;
         case op::RPOP: return 7;
+        case op::DS: return parsed.dsWords;
         case op::DC: {
             int count = 0;
             for (const QString& constant : parsed.operands) count += constantWords(constant).size();
@@ -96,6 +120,7 @@ bool CodeGenerator::generate(const ParsedLine& parsed) {
         case op::RPUSH: return expansion(kind::RPush, expansionWords(op::RPUSH));
         case op::RPOP: return expansion(kind::RPop, expansionWords(op::RPOP));
         case op::DC: return constants(parsed.operands);
+        case op::DS: a.locationCounter += parsed.dsWords; return true;
         case op::COPY:
             if (AddReference(a, c_.error, parsed.operands[0], l + 1) != 0 ||
                 AddReference(a, c_.error, parsed.operands[1], l + 2) != 0)

@@ -11,7 +11,14 @@
 namespace kv {
 
 struct AssembleContext;
+struct AssemblyState;
+struct MachineState;
 struct ParsedLine;
+
+// Writes what the parser found the line at the location means: the cleared first word and the two
+// instruction words, the address constant, the words DS reserves (the initial value, free), the
+// first word, the label references and the registers used. Words outside the machine are skipped.
+void PlaceParsedLine(const ParsedLine& line, std::int32_t location, MachineState& machine, AssemblyState& assembly);
 
 class CodeGenerator {
 public:

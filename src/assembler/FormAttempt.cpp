@@ -1,26 +1,13 @@
-// The pieces the operand forms share: guarded access to the words at the location counter, the
-// splitting of the operand field, and the table of form grammars.
+// The pieces the operand forms share: the first character of a constant, the splitting of the
+// operand field, and the table of form grammars.
 
 #include "assembler/AssemblyState.h"
 #include "assembler/SourceElements.h"
 #include "assembler/Catalogue.h"
 #include "assembler/SourceLineParser.h"
 #include "assembler/OperandForms.h"
-#include "machine/MachineState.h"
 
 namespace kv {
-
-std::int32_t WordAt(const MachineState& machine, std::int64_t address) {
-    return machine.holds(address) ? machine.memory[address - machine.userStart] : 0;
-}
-
-void StoreWord(MachineState& machine, std::int64_t address, std::int32_t value) {
-    if (machine.holds(address)) machine.memory[address - machine.userStart] = value;
-}
-
-void StoreKind(MachineState& machine, std::int64_t address, std::uint16_t kind) {
-    if (machine.holds(address)) machine.wordKinds[address - machine.userStart] = kind;
-}
 
 Start StartOf(QStringView text) {
     if (text.isEmpty()) return Start::Other;
@@ -51,7 +38,7 @@ Split SplitAt(QStringView text, QChar stop) {
 }
 
 bool FormAttempt::fail(ErrorCode code) {
-    context.error.raise(code);
+    line.error.raise(code);
     return false;
 }
 
@@ -60,13 +47,9 @@ bool FormAttempt::present(QStringView operand) {
     return fail(ErrorCode::OperandMissing);
 }
 
-std::array<bool, 8>& FormAttempt::usedRegisters() { return context.assembly.usedRegisters; }
+ErrorState& FormAttempt::error() { return line.error; }
 
-std::int32_t FormAttempt::firstWord() const { return WordAt(context.machine, context.assembly.locationCounter); }
-
-void FormAttempt::setFirstWord(std::int32_t value) {
-    StoreWord(context.machine, context.assembly.locationCounter, value);
-}
+std::array<bool, 8>& FormAttempt::usedRegisters() { return line.usedRegisters; }
 
 FormGrammar GrammarOf(OperandForm form) {
     switch (form) {

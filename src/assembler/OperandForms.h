@@ -13,14 +13,8 @@
 namespace kv {
 
 struct ParseContext;
-struct MachineState;
+struct ParsedLine;
 struct ExtractedOperand;
-
-// The words at the location counter, for a machine that may not hold the address: a store to an
-// address outside the machine's words is dropped, a read of one gives 0.
-std::int32_t WordAt(const MachineState& machine, std::int64_t address);
-void StoreWord(MachineState& machine, std::int64_t address, std::int32_t value);
-void StoreKind(MachineState& machine, std::int64_t address, std::uint16_t kind);
 
 // What the first character of a constant or address makes of it.
 enum class Start { Decimal, Hex, Label, Character, Literal, Other };
@@ -37,21 +31,22 @@ struct Split {
 };
 Split SplitAt(QStringView text, QChar stop);
 
-// One attempt at an operand form: the trimmed operand field and what the attempt produced.
+// One attempt at an operand form: the trimmed operand field and what the attempt produced. The
+// line collects what every attempt leaves behind (errors, used registers, the address word).
 struct FormAttempt {
-    ParseContext& context;
+    const ParseContext& context;
+    ParsedLine& line;
     QStringView field;
     QStringList operands;
     QString comment;
+    std::int32_t firstWord = 0;  // the register fields and counts; the code is added when the form fits
 
     // Sets the error code; always false, for "return fail(code)".
     bool fail(ErrorCode code);
     // True for an operand that is there: not empty and not the start of a comment; else error 147.
     bool present(QStringView operand);
+    ErrorState& error();
     std::array<bool, 8>& usedRegisters();
-    // The first word, at the location counter.
-    std::int32_t firstWord() const;
-    void setFirstWord(std::int32_t value);
 };
 
 // The grammars of the operand forms, by form name.

@@ -2,13 +2,10 @@
 // an instruction one after the other.
 
 #include "assembler/AssemblyState.h"
-#include "assembler/SourceElements.h"
-#include "assembler/AssemblyTables.h"
-#include "assembler/Catalogue.h"
-#include "assembler/SourceLineParser.h"
 #include "assembler/OperandForms.h"
+#include "assembler/SourceElements.h"
+#include "assembler/SourceLineParser.h"
 #include "machine/InstructionTable.h"
-#include "machine/MachineState.h"
 
 namespace kv {
 
@@ -34,22 +31,27 @@ qsizetype OperandEnd(QStringView text) {
 }
 
 // A literal: the constant after the "=" is checked like an address constant or a character one.
-int ClassifyLiteral(QStringView constant, ErrorState& error) {
+AddressKind ClassifyLiteral(QStringView constant, ErrorState& error) {
     std::int32_t value = 0;
     switch (StartOf(constant)) {
         case Start::Decimal:
-            return ParseDecimalConstant(constant, value, error) == 0 ? address::DecimalLiteral : address::Error;
-        case Start::Hex: return ParseHexConstant(constant, value, error) == 0 ? address::HexLiteral : address::Error;
-        case Start::Character: return CheckCharConstant(constant, error) == 0 ? address::CharLiteral : address::Error;
-        default: return address::Error;
+            return ParseDecimalConstant(constant, value, error) == 0 ? AddressKind::DecimalLiteral : AddressKind::Error;
+        case Start::Hex:
+            return ParseHexConstant(constant, value, error) == 0 ? AddressKind::HexLiteral : AddressKind::Error;
+        case Start::Character:
+            return CheckCharConstant(constant, error) == 0 ? AddressKind::CharLiteral : AddressKind::Error;
+        default: return AddressKind::Error;
     }
 }
 
-// Before each attempt the first word is cleared and the two words at L become instruction words.
-void BeginAttempt(MachineState& machine, std::int64_t location) {
-    StoreWord(machine, location, 0);
-    StoreKind(machine, location, kind::Instruction);
-    StoreKind(machine, location + 1, kind::Instruction);
+// A reference to the word after the first, counted against the program's 200.
+bool AddReference(const ParseContext& context, ParsedLine& line, const QString& label) {
+    if (context.referencesHeld + line.references.size() >= AssemblyState::kReferences) {
+        line.error.raise(ErrorCode::TooManyLabels);
+        return false;
+    }
+    line.references.push_back({label, context.location + 1});
+    return true;
 }
 
 }  // namespace
@@ -79,60 +81,58 @@ ExtractedOperand ExtractOperand(QStringView text, ErrorState& error) {
     return result;
 }
 
-int ClassifyAddress(ParseContext& context, const QString& operand) {
-    ErrorState& error = context.error;
-    const std::int64_t next = std::int64_t{context.assembly.locationCounter} + 1;
+AddressKind ClassifyAddress(const ParseContext& context, ParsedLine& line, const QString& operand) {
+    ErrorState& error = line.error;
     std::int32_t value = 0;
     switch (StartOf(operand)) {
         case Start::Decimal:
-            if (ParseDecimalConstant(operand, value, error) != 0) return address::Error;
-            StoreWord(context.machine, next, value);
-            return address::Decimal;
+            if (ParseDecimalConstant(operand, value, error) != 0) return AddressKind::Error;
+            line.addressWord = value;
+            return AddressKind::Decimal;
         case Start::Hex:
-            if (ParseHexConstant(operand, value, error) != 0) return address::Error;
-            StoreWord(context.machine, next, value);
-            return address::Hex;
+            if (ParseHexConstant(operand, value, error) != 0) return AddressKind::Error;
+            line.addressWord = value;
+            return AddressKind::Hex;
         case Start::Label:
-            if (CheckOperandLabel(operand, error) != 0) return address::Error;
-            if (AddReference(context.assembly, error, operand, static_cast<std::int32_t>(next)) != 0)
-                return address::Error;
-            return address::Label;
+            if (CheckOperandLabel(operand, error) != 0) return AddressKind::Error;
+            if (!AddReference(context, line, operand)) return AddressKind::Error;
+            return AddressKind::Label;
         case Start::Literal: return ClassifyLiteral(QStringView(operand).mid(1), error);
-        default: return address::Error;
+        default: return AddressKind::Error;
     }
 }
 
-void ParseOperands(ParseContext& context, QStringView operandText, int instructionNumber, ParsedLine& line) {
+// Every attempt begins on a cleared first word; the last attempt's word is what the line writes.
+void ParseOperands(const ParseContext& context, QStringView operandText, int instructionNumber, ParsedLine& line) {
     const QStringView field = TrimBlanks(operandText);
-    const std::int64_t location = context.assembly.locationCounter;
-    const qsizetype referencesBefore = context.assembly.references.size();
     for (int alternative = 1; alternative <= 2; ++alternative) {
         const FormGrammar grammar = GrammarOf(context.table.FormOf(instructionNumber, alternative));
         if (grammar == nullptr) break;
-        BeginAttempt(context.machine, location);
-        FormAttempt attempt{context, field, {}, {}};
-        if (grammar(attempt)) {
-            StoreWord(context.machine, location,
-                      WordAt(context.machine, location) + context.table.CodeOf(instructionNumber, alternative));
-            context.error.clear();  // an earlier form's complaint no longer applies
+        line.operandsTried = true;
+        FormAttempt attempt{context, line, field, {}, {}};
+        const bool fits = grammar(attempt);
+        line.firstWord = attempt.firstWord;
+        if (fits) {
+            line.firstWord += context.table.CodeOf(instructionNumber, alternative);
+            line.error.clear();  // an earlier form's complaint no longer applies
             line.form = alternative;
             line.operands = attempt.operands;
             line.joinedOperands = attempt.operands.join(QLatin1Char(','));
             line.comment = attempt.comment;
-            line.resultClass = lineclass::Statement;
+            line.resultClass = LineClass::Statement;
             return;
         }
-        if (context.error.code == ErrorCode::NoRoomForCode) {
-            line.resultClass = lineclass::Fatal;
+        if (line.error.code == ErrorCode::NoRoomForCode) {
+            line.resultClass = LineClass::Fatal;
             return;
         }
-        if (HasPeriod(field)) context.error.raise(ErrorCode::PeriodInOperand);
+        if (HasPeriod(field)) line.error.raise(ErrorCode::PeriodInOperand);
     }
     // A rejected line generates no code: a reference into its words would later be filled in
     // over whatever statement takes its place.
-    context.assembly.references.resize(referencesBefore);
-    line.resultClass = lineclass::OperandError;
-    if (!context.error.isSet()) context.error.raise(ErrorCode::OperandInvalid);
+    line.references.clear();
+    line.resultClass = LineClass::OperandError;
+    if (!line.error.isSet()) line.error.raise(ErrorCode::OperandInvalid);
 }
 
 }  // namespace kv

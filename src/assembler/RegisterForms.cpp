@@ -15,15 +15,15 @@ bool TakeRegister(FormAttempt& attempt, QStringView text, bool digitShorthand, i
     const QString trimmed = TrimBlanksRight(text).toString();
     const QString name = digitShorthand ? DigitToRegister(trimmed) : trimmed;
     if (!attempt.present(name)) return false;
-    if (CheckGeneralRegister(name, reg, attempt.usedRegisters(), attempt.context.error) != 0) return false;
+    if (CheckGeneralRegister(name, reg, attempt.usedRegisters(), attempt.error()) != 0) return false;
     attempt.operands.append(name);
     return true;
 }
 
-// The address operand: checked and classified, which stores its value or records its reference.
+// The address operand: checked and classified, which keeps its value or its reference in the line.
 bool TakeAddress(FormAttempt& attempt, const ExtractedOperand& adr) {
     if (adr.status == 9 || !attempt.present(adr.operand)) return false;
-    if (ClassifyAddress(attempt.context, adr.operand) == address::Error) return false;
+    if (ClassifyAddress(attempt.context, attempt.line, adr.operand) == AddressKind::Error) return false;
     attempt.operands.append(adr.operand);
     return true;
 }
@@ -39,8 +39,8 @@ bool TakeIndex(FormAttempt& attempt, const ExtractedOperand& adr) {
     const QString name = DigitToRegister(index.field.toString());
     int x = 0;
     if (!attempt.present(name)) return false;
-    if (CheckIndexRegister(name, x, attempt.usedRegisters(), attempt.context.error) != 0) return false;
-    attempt.setFirstWord(attempt.firstWord() + x);
+    if (CheckIndexRegister(name, x, attempt.usedRegisters(), attempt.error()) != 0) return false;
+    attempt.firstWord += x;
     attempt.operands.append(name);
     attempt.comment = TrimBlanks(index.rest).toString();
     return true;
@@ -56,11 +56,11 @@ bool RR(FormAttempt& attempt) {
     if (!first.found) return attempt.fail(ErrorCode::OperandMissing);
     int r1 = 0;
     if (!TakeRegister(attempt, first.field, true, r1)) return false;
-    attempt.setFirstWord(r1 * 16);
+    attempt.firstWord = r1 * 16;
     const Split second = SplitAt(first.rest, QLatin1Char(' '));
     int r2 = 0;
     if (!TakeRegister(attempt, second.field, false, r2)) return false;
-    attempt.setFirstWord(attempt.firstWord() + r2);
+    attempt.firstWord += r2;
     attempt.comment = TrimBlanks(second.rest).toString();
     return true;
 }
@@ -70,13 +70,13 @@ bool RAX(FormAttempt& attempt) {
     if (!first.found) return attempt.fail(ErrorCode::OperandMissing);
     int r = 0;
     if (!TakeRegister(attempt, first.field, true, r)) return false;
-    attempt.setFirstWord(r * 16);
-    const ExtractedOperand adr = ExtractOperand(first.rest, attempt.context.error);
+    attempt.firstWord = r * 16;
+    const ExtractedOperand adr = ExtractOperand(first.rest, attempt.error());
     return TakeAddress(attempt, adr) && TakeIndex(attempt, adr);
 }
 
 bool AX(FormAttempt& attempt) {
-    const ExtractedOperand adr = ExtractOperand(attempt.field, attempt.context.error);
+    const ExtractedOperand adr = ExtractOperand(attempt.field, attempt.error());
     return TakeAddress(attempt, adr) && TakeIndex(attempt, adr);
 }
 
@@ -84,7 +84,7 @@ bool R(FormAttempt& attempt) {
     const Split operand = SplitAt(attempt.field, QLatin1Char(' '));
     int r = 0;
     if (!TakeRegister(attempt, operand.field, true, r)) return false;
-    attempt.setFirstWord(r * 16);
+    attempt.firstWord = r * 16;
     attempt.comment = TrimBlanks(operand.rest).toString();
     return true;
 }

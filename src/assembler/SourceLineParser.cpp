@@ -48,21 +48,19 @@ QString FormattedLine(const ParsedLine& parsed, const Settings& settings) {
 }
 
 ParsedLine CommentLine(ParsedLine parsed) {
-    parsed.resultClass = lineclass::Comment;
+    parsed.resultClass = LineClass::Comment;
     return parsed;
 }
 
-ParsedLine Rejected(ParsedLine parsed, ErrorState& error, ErrorCode code, int resultClass) {
-    error.raise(code);
+ParsedLine Rejected(ParsedLine parsed, ErrorCode code, LineClass resultClass) {
+    parsed.error.raise(code);
     parsed.resultClass = resultClass;
     return parsed;
 }
 
 }  // namespace
 
-ParsedLine ParseSourceLine(ParseContext& context, const QString& text) {
-    ErrorState& error = context.error;
-    error.clear();
+ParsedLine ParseSourceLine(const ParseContext& context, const QString& text) {
     ParsedLine parsed;
     parsed.line = TrimBlanksRight(ToHalfWidth(text)).toString();
     const QString work = UpperOutsideQuotes(parsed.line) + QLatin1Char(' ');
@@ -78,31 +76,31 @@ ParsedLine ParseSourceLine(ParseContext& context, const QString& text) {
     } else if (CharClass(first) == CharacterClass::Letter) {
         const qsizetype end = work.indexOf(QLatin1Char(' '));  // the appended blank at the latest
         parsed.label = work.left(end);
-        if (!CheckLabelField(parsed.label, error)) {
-            parsed.resultClass = lineclass::LabelError;
+        if (!CheckLabelField(parsed.label, parsed.error)) {
+            parsed.resultClass = LineClass::LabelError;
             return parsed;
         }
         rest = TrimBlanksLeft(QStringView(work).mid(end));
     } else {
-        return Rejected(parsed, error, ErrorCode::LabelBadCharacter, lineclass::LabelError);
+        return Rejected(parsed, ErrorCode::LabelBadCharacter, LineClass::LabelError);
     }
 
     // The instruction field; a ";" right after the label starts a comment, not an instruction.
     const qsizetype end = rest.indexOf(QLatin1Char(' '));
     const QStringView mnemonic = rest.left(end);
     if (mnemonic.isEmpty() || mnemonic.startsWith(QLatin1Char(';')))
-        return Rejected(parsed, error, ErrorCode::InstructionMissing, lineclass::InstructionError);
-    if (mnemonic.size() > 5) return Rejected(parsed, error, ErrorCode::InstructionInvalid, lineclass::InstructionError);
+        return Rejected(parsed, ErrorCode::InstructionMissing, LineClass::InstructionError);
+    if (mnemonic.size() > 5) return Rejected(parsed, ErrorCode::InstructionInvalid, LineClass::InstructionError);
     parsed.instructionNumber = context.table.FindMnemonic(mnemonic.toString());
-    if (parsed.instructionNumber == 0) return Rejected(parsed, error, ErrorCode::InstructionInvalid, lineclass::InstructionError);
+    if (parsed.instructionNumber == 0) return Rejected(parsed, ErrorCode::InstructionInvalid, LineClass::InstructionError);
     parsed.instruction = mnemonic.toString();
     if (parsed.instructionNumber == op::START && parsed.label.isEmpty())
-        return Rejected(parsed, error, ErrorCode::StartWithoutLabel, lineclass::LabelError);
+        return Rejected(parsed, ErrorCode::StartWithoutLabel, LineClass::LabelError);
     if (parsed.instructionNumber == op::END && !parsed.label.isEmpty())
-        return Rejected(parsed, error, ErrorCode::EndWithLabelOrOperand, lineclass::LabelError);
+        return Rejected(parsed, ErrorCode::EndWithLabelOrOperand, LineClass::LabelError);
 
     ParseOperands(context, rest.mid(end), parsed.instructionNumber, parsed);
-    if (parsed.resultClass == lineclass::Statement) parsed.line = FormattedLine(parsed, context.settings);
+    if (parsed.resultClass == LineClass::Statement) parsed.line = FormattedLine(parsed, context.settings);
     return parsed;
 }
 

@@ -1,7 +1,5 @@
 #include "editor/LineCheck.h"
 
-#include "assembler/AssemblyState.h"
-#include "machine/MachineState.h"
 #include "settings/Settings.h"
 
 namespace kv {
@@ -20,18 +18,11 @@ TabMove TabRule(int column, const TabStops& stops) {
     return {0, true};
 }
 
-LineChecker::LineChecker(const InstructionTable& table, const Settings& settings)
-    : table_(table), settings_(settings), machine_(std::make_unique<MachineState>()) {}
-
-LineChecker::~LineChecker() = default;
-
 ParsedLine LineChecker::check(const QString& line) {
-    machine_->setUserStart(settings_.userStart);
-    machine_->grInitialValue = settings_.initialValue;
-    AssemblyState assembly;
-    assembly.locationCounter = machine_->userStart;
-    ParseContext context{table_, settings_, *machine_, assembly, error_};
-    return ParseSourceLine(context, line);
+    const ParseContext context{table_, settings_, settings_.userStart, settings_.userStart, settings_.userEnd(), 0};
+    ParsedLine parsed = ParseSourceLine(context, line);
+    error_ = parsed.error;
+    return parsed;
 }
 
 LineCheckResult CheckCurrentLine(LineChecker& checker, const QString& leftOfCursor) {
@@ -39,7 +30,7 @@ LineCheckResult CheckCurrentLine(LineChecker& checker, const QString& leftOfCurs
     if (leftOfCursor.isEmpty()) return result;
     const ParsedLine parsed = checker.check(leftOfCursor);
     result.outcome = parsed.resultClass;
-    if (result.outcome == lineclass::Statement) {
+    if (result.outcome == LineClass::Statement) {
         result.replacement = parsed.statement();
         result.commentStart = parsed.line.size();
         result.commentLength = parsed.comment.size();
@@ -64,12 +55,12 @@ void Append(FormattedText& formatted, const QString& text, Rgb colour) {
 
 void AppendLine(FormattedText& formatted, const ParsedLine& parsed, const QString& asRead) {
     switch (parsed.resultClass) {
-        case lineclass::Empty: return;
-        case lineclass::Statement:
+        case LineClass::Empty: return;
+        case LineClass::Statement:
             Append(formatted, parsed.line, colours::Black);
             Append(formatted, parsed.comment, colours::Comment);
             break;
-        case lineclass::Comment: Append(formatted, asRead, colours::Comment); break;
+        case LineClass::Comment: Append(formatted, asRead, colours::Comment); break;
         default: Append(formatted, asRead, colours::ErrorLine); break;
     }
     Append(formatted, QStringLiteral("\n"), formatted.runs.last().colour);

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QVector>
 #include <functional>
-#include <memory>
 
 #include "assembler/Catalogue.h"
 #include "assembler/SourceLineParser.h"
@@ -16,7 +15,6 @@
 namespace kv {
 
 struct Settings;
-struct MachineState;
 
 // Editor columns for the Tab key, counted from 0 at the line start.
 struct TabStops {
@@ -34,39 +32,34 @@ struct TabMove {
 };
 TabMove TabRule(int column, const TabStops& stops);
 
-// Checks single lines with the source line parser on scratch state: a copy of the instruction
-// table, a machine of its own with the user area of the settings, and a fresh assembly state for
-// every line. Checking in the editor therefore never touches the machine or the last assembly, and
-// label references never pile up from one line to the next.
+// Checks single lines with the source line parser, each as the first line of a program at the
+// start of the user area of the settings. The parser changes nothing, so checking in the editor
+// never touches the machine or the last assembly.
 class LineChecker {
 public:
-    LineChecker(const InstructionTable& table, const Settings& settings);
-    ~LineChecker();
-    LineChecker(const LineChecker&) = delete;
-    LineChecker& operator=(const LineChecker&) = delete;
+    LineChecker(const InstructionTable& table, const Settings& settings) : table_(table), settings_(settings) {}
 
     ParsedLine check(const QString& line);
-    // The error code the last check left (0 after a line without error).
+    // The error code the last check left (None after a line without error).
     const ErrorState& error() const { return error_; }
 
 private:
-    InstructionTable table_;
+    const InstructionTable& table_;
     const Settings& settings_;
-    std::unique_ptr<MachineState> machine_;
     ErrorState error_;
 };
 
 // The check on Enter of the part of the line left of the cursor.
 struct LineCheckResult {
-    int outcome = lineclass::Empty;  // the parser's result class
+    LineClass outcome = LineClass::Empty;  // the parser's result class
     QString replacement;             // outcome 0: the rewritten line followed by the comment
     int commentStart = 0;            // within the replacement
     int commentLength = 0;
     ErrorState error;  // an error line: the code for the warning box
 
     bool isError() const {
-        return outcome != lineclass::Statement && outcome != lineclass::Comment &&
-               outcome != lineclass::Empty;
+        return outcome != LineClass::Statement && outcome != LineClass::Comment &&
+               outcome != LineClass::Empty;
     }
 };
 LineCheckResult CheckCurrentLine(LineChecker& checker, const QString& leftOfCursor);
@@ -87,7 +80,7 @@ struct FormattedText {
     bool changed = false;  // false: a text of one character or less stays as it is
     QString text;
     QVector<ColouredRun> runs;
-    int outcome = lineclass::Empty;  // of the last line
+    LineClass outcome = LineClass::Empty;  // of the last line
 };
 
 // Called after every line with the position at which the line began; the host shows the progress

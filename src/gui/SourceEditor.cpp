@@ -120,13 +120,13 @@ void SourceEditor::CheckCurrentLine() {
     cursor.setPosition(position);
     const LineCheckResult result =
         kv::CheckCurrentLine(checker_, document()->findBlock(position).text().left(position - lineStart));
-    if (result.outcome == lineclass::Statement) {
+    if (result.outcome == LineClass::Statement) {
         cursor.setPosition(lineStart);
         cursor.setPosition(position, QTextCursor::KeepAnchor);
         cursor.insertText(result.replacement, ColourFormat(colours::Black));
         Colour(cursor, lineStart + result.commentStart, result.commentLength, colours::Comment);
         cursor.setPosition(lineStart + static_cast<int>(result.replacement.size()));
-    } else if (result.outcome == lineclass::Comment) {
+    } else if (result.outcome == LineClass::Comment) {
         Colour(cursor, lineStart, position - lineStart, colours::Comment);
         cursor.setPosition(position);
     } else if (result.isError()) {

@@ -64,10 +64,6 @@ std::int16_t InstructionTable::LengthOf(int position, int alternative) const {
     return entry(position).lengths[alternative - 1];
 }
 
-void InstructionTable::SetLength(int position, int alternative, std::int16_t words) {
-    entries_[position - 1].lengths[alternative - 1] = words;
-}
-
 QString OperandFormName(OperandForm form) {
     switch (form) {
         case OperandForm::RR: return QStringLiteral("RR");

@@ -1,6 +1,7 @@
 #pragma once
 // The CASL II vocabulary: 37 mnemonics with their operand forms, first words and word counts.
-// Built once at start-up; only the word count of DS changes afterwards, per DS line.
+// Built once at start-up and never changed afterwards (the words a DS line reserves come with the
+// parsed line).
 
 #include <QString>
 #include <array>
@@ -41,7 +42,6 @@ public:
     OperandForm FormOf(int position, int alternative) const;
     std::int32_t CodeOf(int position, int alternative) const;
     std::int16_t LengthOf(int position, int alternative) const;
-    void SetLength(int position, int alternative, std::int16_t words);
 
     const InstructionEntry& entry(int position) const { return entries_[position - 1]; }
 

@@ -11,7 +11,7 @@ AssembleOutcome AssembleAndLink(AssembleContext& context, const QString& source)
     AssembleOutcome outcome;
     host.appendMessage(colours::Black, QStringLiteral("■アセンブル"));
     host.letEventsRun();
-    if (Assemble(context, source) != assemble::Success) {
+    if (Assemble(context, source) != AssembleResult::Success) {
         host.appendMessage(colours::Blue, QStringLiteral("　アセンブルは、失敗しました。"));
         host.appendMessage(colours::Black, QStringLiteral("　編集モードに戻り、プログラムを修正してください。"));
         return outcome;

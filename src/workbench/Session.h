@@ -12,7 +12,7 @@
 namespace kv {
 
 struct Session {
-    InstructionTable table;
+    const InstructionTable table;
     Settings settings;
     MachineState machine;
     AssemblyState assembly;

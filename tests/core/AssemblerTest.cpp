@@ -19,7 +19,7 @@ protected:
 
     AssemblerTest() { s.applySettings(); }
 
-    int assemble(const QStringList& lines) {
+    AssembleResult assemble(const QStringList& lines) {
         AssembleContext context{s.table, s.settings, s.machine, s.assembly, s.error, host};
         return Assemble(context, lines.join(QLatin1Char('\n')));
     }
@@ -35,7 +35,7 @@ protected:
 TEST_F(AssemblerTest, SimpleProgramGivesCodeKindsAndMessages) {
     ASSERT_EQ(assemble({"MAIN     START", "         LD        GR1,DATA", "         RET", "DATA     DC        7",
                         "         END"}),
-              assemble::Success);
+              AssembleResult::Success);
     EXPECT_EQ(word(0x8000), 0x1010);
     EXPECT_EQ(word(0x8001), 0x8003);  // resolved to DATA
     EXPECT_EQ(word(0x8002), 0x8100);
@@ -61,7 +61,7 @@ TEST_F(AssemblerTest, SimpleProgramGivesCodeKindsAndMessages) {
 
 TEST_F(AssemblerTest, LiteralsShareOnePoolLinePerText) {
     ASSERT_EQ(assemble({"MAIN START", " LD GR1,=10", " ADDA GR1,=10", " ADDA GR1,=#000A", " RET", " END"}),
-              assemble::Success);
+              AssembleResult::Success);
     // 2 + 2 + 2 + 1 words of code, then the pool: =10 at #8007, =#000A at #8008.
     EXPECT_EQ(word(0x8001), 0x8007);
     EXPECT_EQ(word(0x8003), 0x8007);
@@ -81,7 +81,7 @@ TEST_F(AssemblerTest, LiteralsShareOnePoolLinePerText) {
 }
 
 TEST_F(AssemblerTest, CharacterLiteralAndLongLiteralLabel) {
-    ASSERT_EQ(assemble({"MAIN START", " LAD GR1,='ABCDEFGHIJ'", " RET", " END"}), assemble::Success);
+    ASSERT_EQ(assemble({"MAIN START", " LAD GR1,='ABCDEFGHIJ'", " RET", " END"}), AssembleResult::Success);
     EXPECT_EQ(word(0x8001), 0x8003);
     EXPECT_EQ(word(0x8003), 'A');
     EXPECT_EQ(word(0x800C), 'J');
@@ -91,7 +91,7 @@ TEST_F(AssemblerTest, CharacterLiteralAndLongLiteralLabel) {
 
 TEST_F(AssemblerTest, DcForms) {
     ASSERT_EQ(assemble({"MAIN START", " RET", "A DC -1,#FFFF,'IT''S',A,65535", "B DC 'あｱ'", " END"}),
-              assemble::Success);
+              AssembleResult::Success);
     EXPECT_EQ(word(0x8001), 0xFFFF);  // -1 brought into 0..65535 at the end
     EXPECT_EQ(word(0x8002), 0xFFFF);
     EXPECT_EQ(word(0x8003), 'I');
@@ -109,7 +109,7 @@ TEST_F(AssemblerTest, DcForms) {
 TEST_F(AssemblerTest, MacroExpansionsAndTheirKinds) {
     ASSERT_EQ(assemble({"MAIN START", " IN BUF,LEN", " OUT BUF,LEN", " RPUSH", " RPOP", " RET", "BUF DS 2",
                         "LEN DS 1", " END"}),
-              assemble::Success);
+              AssembleResult::Success);
     const int in[] = {0x7001, 0, 0x7002, 0, 0x1210, 0x802E, 0x1220, 0x8030, 0xF000, 1, 0x7120, 0x7110};
     for (int i = 0; i < 12; ++i) EXPECT_EQ(word(0x8000 + i), in[i]) << i;
     EXPECT_EQ(word(0x800C + 9), 2);  // SVC 2 in OUT
@@ -129,14 +129,14 @@ TEST_F(AssemblerTest, MacroExpansionsAndTheirKinds) {
 }
 
 TEST_F(AssemblerTest, CopyRecordsBothAddresses) {
-    ASSERT_EQ(assemble({"MAIN START", " COPY A,B,3", " RET", "A DS 3", "B DC 1,2,3", " END"}), assemble::Success);
+    ASSERT_EQ(assemble({"MAIN START", " COPY A,B,3", " RET", "A DS 3", "B DC 1,2,3", " END"}), AssembleResult::Success);
     EXPECT_EQ(word(0x8000), 0xA003);
     EXPECT_EQ(word(0x8001), 0x8004);
     EXPECT_EQ(word(0x8002), 0x8007);
 }
 
 TEST_F(AssemblerTest, GrammarErrorsAreReportedPerLineAndAssemblyGoesOn) {
-    ASSERT_EQ(assemble({"MAIN START", "LABELTOOLONG NOP", " LDX GR1,A", " RET", " END"}), assemble::Failure);
+    ASSERT_EQ(assemble({"MAIN START", "LABELTOOLONG NOP", " LDX GR1,A", " RET", " END"}), AssembleResult::Failure);
     const QStringList texts = messageTexts();
     EXPECT_TRUE(texts.contains("   2行：　ラベルが長すぎます。")) << texts.join('|').toStdString();
     EXPECT_TRUE(texts.contains("   3行：　命令に誤りがあります。"));
@@ -165,20 +165,20 @@ TEST_F(AssemblerTest, FatalErrors) {
     };
     for (const Case& c : cases) {
         host.messages.clear();
-        const int result = assemble(c.source);
-        EXPECT_NE(result, assemble::Success) << c.message.toStdString();
+        const AssembleResult result = assemble(c.source);
+        EXPECT_NE(result, AssembleResult::Success) << c.message.toStdString();
         ASSERT_FALSE(host.messages.isEmpty());
         EXPECT_EQ(host.messages.last().text, "　重大エラー：　" + c.message);
         EXPECT_EQ(host.messages.last().colour, colours::Red);
         EXPECT_EQ(s.error.number(), 0);
     }
-    EXPECT_EQ(assemble({"A START", " DS 4095", " END"}), assemble::DsOverflow);
+    EXPECT_EQ(assemble({"A START", " DS 4095", " END"}), AssembleResult::DsOverflow);
 }
 
 TEST_F(AssemblerTest, ProgramCapacityAndListingCapacity) {
     QStringList eleven;
     for (int i = 0; i < 11; ++i) eleven << QString("P%1 START").arg(i) << " RET" << " END";
-    EXPECT_EQ(assemble(eleven), assemble::Failure);
+    EXPECT_EQ(assemble(eleven), AssembleResult::Failure);
     EXPECT_EQ(host.messages.last().text,
               "　重大エラー：　プログラムが多すぎます。プログラム（STARTとENDの組）は、同時に10個までアセンブルできます。");
 
@@ -186,7 +186,7 @@ TEST_F(AssemblerTest, ProgramCapacityAndListingCapacity) {
     for (int i = 0; i < 600; ++i) long_ << " NOP";
     long_ << " END";
     host.messages.clear();
-    EXPECT_EQ(assemble(long_), assemble::Failure);
+    EXPECT_EQ(assemble(long_), AssembleResult::Failure);
     EXPECT_EQ(host.messages.last().text, "　重大エラー：　プログラムが長すぎます。アセンブルできるのは500行までです。");
     EXPECT_EQ(s.assembly.listing.size(), 500);
 }
@@ -195,24 +195,24 @@ TEST_F(AssemblerTest, ReferenceCapacity) {
     QStringList refs = {"A START"};
     for (int i = 0; i < 201; ++i) refs << " LD GR1,X";
     refs << " RET" << "X DC 0" << " END";
-    EXPECT_EQ(assemble(refs), assemble::Failure);
+    EXPECT_EQ(assemble(refs), AssembleResult::Failure);
     EXPECT_TRUE(messageTexts().join('|').contains("ラベルが多すぎます。リテラルからもラベルが生成されます。ラベルは、200個まで利用できます。"));
 }
 
 TEST_F(AssemblerTest, DcAndLiteralPoolMayNotPassTheEndOfTheArea) {
     // 4094 words of DS leave #8FFE and #8FFF; a DC of three words would pass the end.
-    ASSERT_EQ(assemble({"A START", " DS 4094", " DC 1,2,3", " END"}), assemble::Failure);
+    ASSERT_EQ(assemble({"A START", " DS 4094", " DC 1,2,3", " END"}), AssembleResult::Failure);
     EXPECT_EQ(host.messages.last().text, "　重大エラー：　機械語を格納する領域がなくなりました。");
     EXPECT_EQ(s.machine.memory[4096], 0);  // the stack-bottom word is untouched
     host.messages.clear();
-    ASSERT_EQ(assemble({"A START", " DS 4092", " LD GR1,='ABCDEF'", " END"}), assemble::Failure);
+    ASSERT_EQ(assemble({"A START", " DS 4092", " LD GR1,='ABCDEF'", " END"}), AssembleResult::Failure);
     EXPECT_EQ(host.messages.last().text, "　重大エラー：　機械語を格納する領域がなくなりました。");
     EXPECT_EQ(s.machine.memory[4096], 0);
 }
 
 TEST_F(AssemblerTest, ExecutionStartLabelAndWarning351) {
     ASSERT_EQ(assemble({"MAIN START BEGIN", " NOP", "BEGIN RET", " END", "SUB START X", " RET", " END"}),
-              assemble::Success);
+              AssembleResult::Success);
     EXPECT_EQ(s.machine.entryAddress, 0x8001);
     const QStringList texts = messageTexts();
     const int warning = texts.indexOf("　１番目のプログラムにしか、STARTの実行開始番地のラベルは指定できません。");
@@ -225,7 +225,7 @@ TEST_F(AssemblerTest, ExecutionStartLabelAndWarning351) {
 }
 
 TEST_F(AssemblerTest, MissingRetWarnsInOlive) {
-    ASSERT_EQ(assemble({"MAIN START", " NOP", " END"}), assemble::Success);
+    ASSERT_EQ(assemble({"MAIN START", " NOP", " END"}), AssembleResult::Success);
     ASSERT_GE(host.messages.size(), 5);
     EXPECT_EQ(host.messages[2].text, "　警告！　このプログラムには、RETがありません。");
     EXPECT_EQ(host.messages[4].text, "　RETのないプログラムを実行すると、予想できないエラーが発生します。");
@@ -234,7 +234,7 @@ TEST_F(AssemblerTest, MissingRetWarnsInOlive) {
 
 TEST_F(AssemblerTest, UndefinedNamesGoToTheExternalReferences) {
     ASSERT_EQ(assemble({"MAIN START", " CALL SUB", " JUMP LOOPX", " RET", " END", "SUB START", " RET", " END"}),
-              assemble::Success);
+              AssembleResult::Success);
     ASSERT_EQ(s.assembly.externalReferences.size(), 2);
     EXPECT_EQ(s.assembly.externalReferences[0].name, "SUB");
     EXPECT_EQ(s.assembly.externalReferences[0].address, 0x8001);
@@ -242,7 +242,7 @@ TEST_F(AssemblerTest, UndefinedNamesGoToTheExternalReferences) {
 }
 
 TEST_F(AssemblerTest, LabelListAndColouring) {
-    ASSERT_EQ(assemble({"MAIN START ;go", "; note", "LOOP NOP", "bad line", " RET", " END"}), assemble::Failure);
+    ASSERT_EQ(assemble({"MAIN START ;go", "; note", "LOOP NOP", "bad line", " RET", " END"}), AssembleResult::Failure);
     ASSERT_EQ(s.assembly.labelList.size(), 2);
     EXPECT_EQ(s.assembly.labelList[0].name, "●MAIN（8000）");
     EXPECT_EQ(s.assembly.labelList[1].name, "　LOOP（8000）");
@@ -263,8 +263,8 @@ TEST_F(AssemblerTest, LabelListAndColouring) {
 }
 
 TEST_F(AssemblerTest, AssemblingAgainKeepsWordsTheNewProgramDoesNotOccupy) {
-    ASSERT_EQ(assemble({"A START", " RET", "X DC 5,6,7", " END"}), assemble::Success);
-    ASSERT_EQ(assemble({"A START", " RET", " END"}), assemble::Success);
+    ASSERT_EQ(assemble({"A START", " RET", "X DC 5,6,7", " END"}), AssembleResult::Success);
+    ASSERT_EQ(assemble({"A START", " RET", " END"}), AssembleResult::Success);
     // The END line's parse clears the word at the location counter; the words above it stay.
     EXPECT_EQ(word(0x8001), 0);
     EXPECT_EQ(word(0x8002), 6);
@@ -275,7 +275,7 @@ TEST_F(AssemblerTest, AssemblingAgainKeepsWordsTheNewProgramDoesNotOccupy) {
 TEST_F(AssemblerTest, UserAreaFollowsTheSettings) {
     s.settings.userStart = 0x9000;
     s.applySettings();
-    ASSERT_EQ(assemble({"A START", "L JUMP L", " END"}), assemble::Success);
+    ASSERT_EQ(assemble({"A START", "L JUMP L", " END"}), AssembleResult::Success);
     EXPECT_EQ(word(0x9000), 0x6400);
     EXPECT_EQ(word(0x9001), 0x9000);
     EXPECT_EQ(s.machine.entryAddress, 0x9000);

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "assembler/SourceLineParser.h"
 #include "machine/InstructionTable.h"
+#include "settings/Settings.h"
 
 namespace kv {
 namespace {
@@ -106,14 +108,15 @@ TEST(InstructionTable, FindMnemonicIsExactAndCaseSensitive) {
     EXPECT_EQ(table.FindMnemonic(QString()), 0);
 }
 
-TEST(InstructionTable, SetLengthChangesOnlyTheNamedEntry) {
-    InstructionTable table;
-    table.SetLength(op::DS, 1, 5);
-    EXPECT_EQ(table.LengthOf(op::DS, 1), 5);
-    table.SetLength(op::DS, 1, 0);
+TEST(InstructionTable, DsLinesLeaveTheTableAsBuilt) {
+    const InstructionTable table;
+    Settings settings;
+    for (int words : {5, 0, 32767}) {
+        const ParsedLine parsed = ParseSourceLine({table, settings, 0x8000, 0x8000, 0x8FFF, 0},
+                                                  QStringLiteral(" DS ") + QString::number(words));
+        EXPECT_EQ(parsed.dsWords, words == 32767 ? -1 : words);
+    }
     EXPECT_EQ(table.LengthOf(op::DS, 1), 0);
-    table.SetLength(op::DS, 1, 32767);
-    EXPECT_EQ(table.LengthOf(op::DS, 1), 32767);
     EXPECT_EQ(table.LengthOf(op::DS, 2), 0);
     for (int position = 1; position <= InstructionTable::kCount; ++position) {
         if (position == op::DS) continue;

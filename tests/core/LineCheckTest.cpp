@@ -29,7 +29,7 @@ class LineCheckTest : public ::testing::Test {
 
 TEST_F(LineCheckTest, EnterRewritesACorrectLineIntoColumns) {
     const LineCheckResult r = CheckCurrentLine(checker, QStringLiteral("LOOP LD GR1,A ;count"));
-    EXPECT_EQ(r.outcome, lineclass::Statement);
+    EXPECT_EQ(r.outcome, LineClass::Statement);
     EXPECT_EQ(r.replacement, QStringLiteral("LOOP      LD        GR1,A               ;count"));
     EXPECT_EQ(r.commentStart, 40);
     EXPECT_EQ(r.commentLength, 6);
@@ -62,24 +62,24 @@ TEST_F(LineCheckTest, EnterFollowsTheColumnWidthsOfTheSettings) {
 }
 
 TEST_F(LineCheckTest, EnterOnEmptyBlankCommentAndErrorLines) {
-    EXPECT_EQ(CheckCurrentLine(checker, QString()).outcome, lineclass::Empty);
+    EXPECT_EQ(CheckCurrentLine(checker, QString()).outcome, LineClass::Empty);
     const LineCheckResult blanks = CheckCurrentLine(checker, QStringLiteral("    "));
-    EXPECT_EQ(blanks.outcome, lineclass::Empty);
+    EXPECT_EQ(blanks.outcome, LineClass::Empty);
     EXPECT_TRUE(blanks.replacement.isEmpty());
 
     const LineCheckResult comment = CheckCurrentLine(checker, QStringLiteral("   ; note"));
-    EXPECT_EQ(comment.outcome, lineclass::Comment);
+    EXPECT_EQ(comment.outcome, LineClass::Comment);
     EXPECT_TRUE(comment.replacement.isEmpty());
     EXPECT_EQ(comment.error.number(), 0);
 
     const LineCheckResult bad = CheckCurrentLine(checker, QStringLiteral(" ld gr9,a"));
     EXPECT_TRUE(bad.isError());
-    EXPECT_EQ(bad.outcome, lineclass::OperandError);
+    EXPECT_EQ(bad.outcome, LineClass::OperandError);
     EXPECT_EQ(bad.error.number(), 151);
     EXPECT_TRUE(bad.replacement.isEmpty());
 
     const LineCheckResult label = CheckCurrentLine(checker, QStringLiteral("TOOLONGLABEL NOP"));
-    EXPECT_EQ(label.outcome, lineclass::LabelError);
+    EXPECT_EQ(label.outcome, LineClass::LabelError);
     EXPECT_EQ(label.error.number(), 111);
     EXPECT_EQ(CheckCurrentLine(checker, QStringLiteral(" FOO GR1")).error.number(), 121);
 
@@ -95,13 +95,13 @@ TEST_F(LineCheckTest, ChecksNeverPileUpReferences) {
     const FormattedText f = format(text);
     ASSERT_EQ(f.runs.size(), 1);
     EXPECT_EQ(f.runs[0].colour, colours::Black);
-    EXPECT_EQ(f.outcome, lineclass::Statement);
+    EXPECT_EQ(f.outcome, LineClass::Statement);
 
     // Every line is checked at the start of the user area, wherever the area lies: the largest
     // storage area fits again and again.
     settings.userStart = 0x9000;
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(CheckCurrentLine(checker, QStringLiteral("BUF DS 4094")).outcome, lineclass::Statement);
+        EXPECT_EQ(CheckCurrentLine(checker, QStringLiteral("BUF DS 4094")).outcome, LineClass::Statement);
     const LineCheckResult tooLarge = CheckCurrentLine(checker, QStringLiteral("BUF DS 4095"));
     EXPECT_TRUE(tooLarge.isError());
     EXPECT_EQ(tooLarge.error.number(), 307);
@@ -131,7 +131,7 @@ TEST_F(LineCheckTest, FormatRewritesKeepsAndDropsLines) {
         {line4, 40, colours::Black}, {line4 + 40, 7, colours::Comment}, {line4 + 47, 21, colours::Black},
     };
     EXPECT_EQ(f.runs, expected);
-    EXPECT_EQ(f.outcome, lineclass::Statement);
+    EXPECT_EQ(f.outcome, LineClass::Statement);
     // The position of each line's start, in the old text.
     EXPECT_EQ(positions, (QVector<int>{0, 14, 37, 43, 64, 66, 84}));
 }
@@ -139,7 +139,7 @@ TEST_F(LineCheckTest, FormatRewritesKeepsAndDropsLines) {
 TEST_F(LineCheckTest, FormatEdgeTexts) {
     const FormattedText one = format(QStringLiteral("x"));
     EXPECT_FALSE(one.changed);
-    EXPECT_EQ(one.outcome, lineclass::Empty);
+    EXPECT_EQ(one.outcome, LineClass::Empty);
     EXPECT_FALSE(format(QString()).changed);
 
     // A line break at the very end starts no further line; a last blank line is dropped and the
@@ -147,11 +147,11 @@ TEST_F(LineCheckTest, FormatEdgeTexts) {
     EXPECT_EQ(format(QStringLiteral(" NOP\n")).text, QStringLiteral("          NOP       \n"));
     const FormattedText blankLast = format(QStringLiteral(" NOP\n  "));
     EXPECT_EQ(blankLast.text, QStringLiteral("          NOP       \n"));
-    EXPECT_EQ(blankLast.outcome, lineclass::Empty);
+    EXPECT_EQ(blankLast.outcome, LineClass::Empty);
     EXPECT_EQ(format(QStringLiteral("\n\n  \n")).text, QString());
 
     const FormattedText error = format(QStringLiteral(" NOP\n BAD"));
-    EXPECT_EQ(error.outcome, lineclass::InstructionError);
+    EXPECT_EQ(error.outcome, LineClass::InstructionError);
     EXPECT_EQ(error.runs.last(), (ColouredRun{21, 5, colours::ErrorLine}));
 }
 

@@ -10,11 +10,11 @@ TEST_F(ParserTest, NoOperandForm) {
     EXPECT_EQ(word(0), 0x0000);
     EXPECT_EQ(kindAt(0), kind::Instruction);
     ParsedLine parsed = parse(QStringLiteral(" RET ;back to the caller"));
-    EXPECT_EQ(parsed.resultClass, lineclass::Statement);
+    EXPECT_EQ(parsed.resultClass, LineClass::Statement);
     EXPECT_EQ(parsed.operandCount(), 0);
     EXPECT_EQ(parsed.comment, QStringLiteral(";back to the caller"));
     EXPECT_EQ(word(0), 0x8100);
-    EXPECT_EQ(parse(QStringLiteral(" RPUSH")).resultClass, lineclass::Statement);
+    EXPECT_EQ(parse(QStringLiteral(" RPUSH")).resultClass, LineClass::Statement);
     EXPECT_EQ(word(0), 0);
     expectRejected(QStringLiteral(" RET GR1"), 146);
     expectRejected(QStringLiteral(" RPOP 1.5"), 145);
@@ -22,7 +22,7 @@ TEST_F(ParserTest, NoOperandForm) {
 
 TEST_F(ParserTest, InputOutputMacroTakesTwoLabels) {
     ParsedLine parsed = parse(QStringLiteral(" IN BUF,LEN ;read"));
-    EXPECT_EQ(parsed.resultClass, lineclass::Statement);
+    EXPECT_EQ(parsed.resultClass, LineClass::Statement);
     EXPECT_EQ(parsed.operands, (QStringList{"BUF", "LEN"}));
     EXPECT_EQ(parsed.comment, QStringLiteral(";read"));
     EXPECT_TRUE(assembly.references.isEmpty());  // the expansion records them
@@ -39,7 +39,7 @@ TEST_F(ParserTest, InputOutputMacroTakesTwoLabels) {
 
 TEST_F(ParserTest, CopyTakesTwoLabelsAndACountBelow256) {
     ParsedLine parsed = parse(QStringLiteral(" COPY A,B,255"));
-    EXPECT_EQ(parsed.resultClass, lineclass::Statement);
+    EXPECT_EQ(parsed.resultClass, LineClass::Statement);
     EXPECT_EQ(parsed.operands, (QStringList{"A", "B", "255"}));
     EXPECT_EQ(word(0), 0xA0FF);
     parse(QStringLiteral(" COPY DEST,SRC,3 ;three words"));
@@ -59,7 +59,7 @@ TEST_F(ParserTest, CopyTakesTwoLabelsAndACountBelow256) {
 
 TEST_F(ParserTest, StartAndEnd) {
     ParsedLine parsed = parse(QStringLiteral("MAIN START BEGIN ;entry"));
-    EXPECT_EQ(parsed.resultClass, lineclass::Statement);
+    EXPECT_EQ(parsed.resultClass, LineClass::Statement);
     EXPECT_EQ(parsed.operands, (QStringList{"BEGIN"}));
     EXPECT_EQ(parsed.comment, QStringLiteral(";entry"));
     parsed = parse(QStringLiteral("MAIN START ;no entry label"));
@@ -70,7 +70,7 @@ TEST_F(ParserTest, StartAndEnd) {
     expectRejected(QStringLiteral("MAIN START VERYLONGNAME"), 171);
 
     parsed = parse(QStringLiteral(" END ;the end"));
-    EXPECT_EQ(parsed.resultClass, lineclass::Statement);
+    EXPECT_EQ(parsed.resultClass, LineClass::Statement);
     EXPECT_EQ(parsed.operandCount(), 0);
     EXPECT_EQ(parsed.comment, QStringLiteral(";the end"));
     expectRejected(QStringLiteral(" END MAIN"), 131);
@@ -78,9 +78,9 @@ TEST_F(ParserTest, StartAndEnd) {
 
 TEST_F(ParserTest, DsReservesWordsFilledWithTheInitialValue) {
     ParsedLine parsed = parse(QStringLiteral("BUF DS 3 ;buffer"));
-    EXPECT_EQ(parsed.resultClass, lineclass::Statement);
+    EXPECT_EQ(parsed.resultClass, LineClass::Statement);
     EXPECT_EQ(parsed.operands, (QStringList{"3"}));
-    EXPECT_EQ(table.LengthOf(op::DS, 1), 3);
+    EXPECT_EQ(parsed.dsWords, 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(word(i), 0x7FFF);
         EXPECT_EQ(kindAt(i), kind::Free);
@@ -90,46 +90,43 @@ TEST_F(ParserTest, DsReservesWordsFilledWithTheInitialValue) {
 
     machine.grInitialValue = 0x1234;
     assembly.locationCounter = 0x8010;
-    parse(QStringLiteral(" DS 2"));
-    EXPECT_EQ(table.LengthOf(op::DS, 1), 2);
+    EXPECT_EQ(parse(QStringLiteral(" DS 2")).dsWords, 2);
     EXPECT_EQ(machine.memory[0x10], 0x1234);
     EXPECT_EQ(machine.memory[0x11], 0x1234);
     EXPECT_EQ(machine.wordKinds[0x11], kind::Free);
 
     // DS 0 reserves nothing.
-    parse(QStringLiteral(" DS 0"));
-    EXPECT_EQ(table.LengthOf(op::DS, 1), 0);
+    EXPECT_EQ(parse(QStringLiteral(" DS 0")).dsWords, 0);
     EXPECT_EQ(word(0), 0);  // cleared by the attempt
     EXPECT_EQ(word(1), 0x1234);
 }
 
 TEST_F(ParserTest, DsMustEndBelowTheLastWord) {
     ParsedLine parsed = parse(QStringLiteral(" DS 4094"));
-    EXPECT_EQ(parsed.resultClass, lineclass::Statement);
+    EXPECT_EQ(parsed.resultClass, LineClass::Statement);
     EXPECT_EQ(machine.memory[4093], 0x7FFF);
     EXPECT_EQ(machine.memory[4094], kUntouched);
 
-    table.SetLength(op::DS, 1, 7);
     parsed = parse(QStringLiteral(" DS 4095"));
-    EXPECT_EQ(parsed.resultClass, lineclass::Fatal);
+    EXPECT_EQ(parsed.resultClass, LineClass::Fatal);
     EXPECT_EQ(error.number(), 307);
-    EXPECT_EQ(table.LengthOf(op::DS, 1), 7);
+    EXPECT_EQ(parsed.dsWords, -1);
     EXPECT_EQ(machine.memory[4094], kUntouched);
 
     assembly.locationCounter = machine.userEnd;
-    expectRejected(QStringLiteral(" DS 0"), 307, lineclass::Fatal);
+    expectRejected(QStringLiteral(" DS 0"), 307, LineClass::Fatal);
     assembly.locationCounter = machine.userEnd - 1;
-    EXPECT_EQ(parse(QStringLiteral(" DS 0")).resultClass, lineclass::Statement);
-    expectRejected(QStringLiteral(" DS 65535"), 307, lineclass::Fatal);
+    EXPECT_EQ(parse(QStringLiteral(" DS 0")).resultClass, LineClass::Statement);
+    expectRejected(QStringLiteral(" DS 65535"), 307, LineClass::Fatal);
     // With a location counter outside the area there is no room either.
     assembly.locationCounter = machine.userStart - 100;
-    expectRejected(QStringLiteral(" DS 50"), 307, lineclass::Fatal);
+    expectRejected(QStringLiteral(" DS 50"), 307, LineClass::Fatal);
     EXPECT_EQ(machine.memory[1], 0x7FFF);  // only the DS 4094 above wrote here
 
     machine.setUserStart(0x9000);
     assembly.locationCounter = 0x9FF0;
-    EXPECT_EQ(parse(QStringLiteral(" DS 14")).resultClass, lineclass::Statement);
-    expectRejected(QStringLiteral(" DS 15"), 307, lineclass::Fatal);
+    EXPECT_EQ(parse(QStringLiteral(" DS 14")).resultClass, LineClass::Statement);
+    expectRejected(QStringLiteral(" DS 15"), 307, LineClass::Fatal);
 }
 
 TEST_F(ParserTest, DsCountErrors) {

@@ -197,20 +197,20 @@ TEST_F(ParserTest, ExtractOperandTakesOneOperand) {
 }
 
 TEST_F(ParserTest, ClassifyAddressByFirstCharacter) {
-    EXPECT_EQ(ClassifyAddress(context, QStringLiteral("123")), address::Decimal);
+    EXPECT_EQ(classify(QStringLiteral("123")), AddressKind::Decimal);
     EXPECT_EQ(word(1), 123);
-    EXPECT_EQ(ClassifyAddress(context, QStringLiteral("-2")), address::Decimal);
+    EXPECT_EQ(classify(QStringLiteral("-2")), AddressKind::Decimal);
     EXPECT_EQ(word(1), -2);
-    EXPECT_EQ(ClassifyAddress(context, QStringLiteral("#ABCD")), address::Hex);
+    EXPECT_EQ(classify(QStringLiteral("#ABCD")), AddressKind::Hex);
     EXPECT_EQ(word(1), 0xABCD);
-    EXPECT_EQ(ClassifyAddress(context, QStringLiteral("LOOP")), address::Label);
+    EXPECT_EQ(classify(QStringLiteral("LOOP")), AddressKind::Label);
     ASSERT_EQ(assembly.references.size(), 1);
     EXPECT_EQ(assembly.references[0].name, QStringLiteral("LOOP"));
     EXPECT_EQ(assembly.references[0].address, 0x8001);
-    EXPECT_EQ(ClassifyAddress(context, QStringLiteral("=5")), address::DecimalLiteral);
-    EXPECT_EQ(ClassifyAddress(context, QStringLiteral("=-5")), address::DecimalLiteral);
-    EXPECT_EQ(ClassifyAddress(context, QStringLiteral("=#0001")), address::HexLiteral);
-    EXPECT_EQ(ClassifyAddress(context, QStringLiteral("='X'")), address::CharLiteral);
+    EXPECT_EQ(classify(QStringLiteral("=5")), AddressKind::DecimalLiteral);
+    EXPECT_EQ(classify(QStringLiteral("=-5")), AddressKind::DecimalLiteral);
+    EXPECT_EQ(classify(QStringLiteral("=#0001")), AddressKind::HexLiteral);
+    EXPECT_EQ(classify(QStringLiteral("='X'")), AddressKind::CharLiteral);
     EXPECT_EQ(word(1), 0xABCD);
     EXPECT_EQ(assembly.references.size(), 1);
     EXPECT_EQ(kindAt(0), kUntouchedKind);  // the kinds belong to the form attempt
@@ -218,7 +218,7 @@ TEST_F(ParserTest, ClassifyAddressByFirstCharacter) {
 
     for (const QString& operand : {QStringLiteral("="), QStringLiteral("=A"), QStringLiteral("*"), QString(),
                                    QStringLiteral("==1"), QStringLiteral("'A'")}) {
-        EXPECT_EQ(ClassifyAddress(context, operand), address::Error) << operand.toStdString();
+        EXPECT_EQ(classify(operand), AddressKind::Error) << operand.toStdString();
         EXPECT_EQ(error.number(), 0);
     }
     const std::pair<QString, int> rejected[] = {
@@ -227,7 +227,7 @@ TEST_F(ParserTest, ClassifyAddressByFirstCharacter) {
     };
     for (const auto& [operand, code] : rejected) {
         error.clear();
-        EXPECT_EQ(ClassifyAddress(context, operand), address::Error);
+        EXPECT_EQ(classify(operand), AddressKind::Error);
         EXPECT_EQ(error.number(), code) << operand.toStdString();
     }
     EXPECT_EQ(assembly.references.size(), 1);

@@ -74,7 +74,7 @@ TEST_F(ParserTest, FullColumnsStillSeparateTheFields) {
     parsed = parse(QStringLiteral("LABEL123 RPUSH"));
     EXPECT_EQ(parsed.line, QStringLiteral("LABEL123 RPUSH "));
     const ParsedLine again = parse(parsed.statement());
-    EXPECT_EQ(again.resultClass, lineclass::Statement);
+    EXPECT_EQ(again.resultClass, LineClass::Statement);
     EXPECT_EQ(again.label, QStringLiteral("LABEL123"));
     EXPECT_EQ(again.line, parsed.line);
 }

@@ -7,7 +7,7 @@ namespace kv::testing {
 
 TEST_F(ParserTest, RegisterFormWritesBothRegisterFields) {
     ParsedLine parsed = parse(QStringLiteral(" LD GR1,GR2"));
-    EXPECT_EQ(parsed.resultClass, lineclass::Statement);
+    EXPECT_EQ(parsed.resultClass, LineClass::Statement);
     EXPECT_EQ(parsed.form, 1);
     EXPECT_EQ(parsed.operands, (QStringList{"GR1", "GR2"}));
     EXPECT_EQ(word(0), 0x1412);
@@ -46,7 +46,7 @@ TEST_F(ParserTest, SecondFormIsTheAddressForm) {
 
     // GR8 is no register: the address form takes it as a label; form 1's complaint is dropped.
     parsed = parse(QStringLiteral(" LD GR1,GR8"));
-    EXPECT_EQ(parsed.resultClass, lineclass::Statement);
+    EXPECT_EQ(parsed.resultClass, LineClass::Statement);
     EXPECT_EQ(parsed.form, 2);
     EXPECT_EQ(error.number(), 0);
     EXPECT_EQ(assembly.references.last().name, QStringLiteral("GR8"));
@@ -72,7 +72,7 @@ TEST_F(ParserTest, AddressFormWithIndexRegister) {
     for (const QString& line : {QStringLiteral(" LD GR1,=10"), QStringLiteral(" LD GR1,=#000A"),
                                 QStringLiteral(" LD GR1,='A'"), QStringLiteral(" LD GR1,=-5")}) {
         parsed = parse(line);
-        EXPECT_EQ(parsed.resultClass, lineclass::Statement) << line.toStdString();
+        EXPECT_EQ(parsed.resultClass, LineClass::Statement) << line.toStdString();
         EXPECT_EQ(word(1), 65535) << line.toStdString();  // still the address of SRL above
     }
     EXPECT_EQ(parse(QStringLiteral(" LD GR1,='X,Y'")).operands, (QStringList{"GR1", "='X,Y'"}));
@@ -111,8 +111,8 @@ TEST_F(ParserTest, MachineInstructionOperandErrors) {
 }
 
 TEST_F(ParserTest, PeriodInCommentOrConstantIsNoTypingSlip) {
-    EXPECT_EQ(parse(QStringLiteral(" LD GR1,GR2 ;1.5 times")).resultClass, lineclass::Statement);
-    EXPECT_EQ(parse(QStringLiteral(" LD GR1,='.' ;dot")).resultClass, lineclass::Statement);
+    EXPECT_EQ(parse(QStringLiteral(" LD GR1,GR2 ;1.5 times")).resultClass, LineClass::Statement);
+    EXPECT_EQ(parse(QStringLiteral(" LD GR1,='.' ;dot")).resultClass, LineClass::Statement);
     // A real error keeps its own code when only the comment holds a period.
     expectRejected(QStringLiteral(" LD GR9,DATA ;see 2.1"), 151);
 }
@@ -190,14 +190,14 @@ TEST_F(ParserTest, RegisterChecksMarkUsedRegisters) {
 
 TEST_F(ParserTest, ReferencesStopAtTwoHundred) {
     for (int i = 0; i < 199; ++i) assembly.references.push_back({QStringLiteral("L%1").arg(i), 0x8000 + i});
-    EXPECT_EQ(parse(QStringLiteral(" JUMP LAST")).resultClass, lineclass::Statement);
+    EXPECT_EQ(parse(QStringLiteral(" JUMP LAST")).resultClass, LineClass::Statement);
     EXPECT_EQ(assembly.references.size(), 200);
     expectRejected(QStringLiteral(" JUMP ONEMORE"), 331);
     EXPECT_EQ(assembly.references.size(), 200);
     EXPECT_EQ(assembly.references.last().name, QStringLiteral("LAST"));
     // Constants and literals need no reference.
-    EXPECT_EQ(parse(QStringLiteral(" JUMP #8000")).resultClass, lineclass::Statement);
-    EXPECT_EQ(parse(QStringLiteral(" LD GR1,=1")).resultClass, lineclass::Statement);
+    EXPECT_EQ(parse(QStringLiteral(" JUMP #8000")).resultClass, LineClass::Statement);
+    EXPECT_EQ(parse(QStringLiteral(" LD GR1,=1")).resultClass, LineClass::Statement);
 }
 
 TEST_F(ParserTest, RejectedLineLeavesNoReference) {
@@ -214,16 +214,16 @@ TEST_F(ParserTest, RejectedLineLeavesNoReference) {
 TEST_F(ParserTest, NoWriteOutsideTheMachineWords) {
     // The last word the machine holds: the address word has no place and is dropped.
     assembly.locationCounter = machine.userStart + MachineState::kWords - 1;
-    EXPECT_EQ(parse(QStringLiteral(" LD GR1,5")).resultClass, lineclass::Statement);
+    EXPECT_EQ(parse(QStringLiteral(" LD GR1,5")).resultClass, LineClass::Statement);
     EXPECT_EQ(machine.memory[MachineState::kWords - 1], 0x1010);
     // Beyond the machine, or below it: the line is still checked, nothing is written.
     const auto memory = machine.memory;
     const auto kinds = machine.wordKinds;
     for (std::int32_t location : {machine.userStart + 5000, machine.userStart - 2, std::int32_t{-5}, std::int32_t{0x7FFFFFFF}}) {
         assembly.locationCounter = location;
-        EXPECT_EQ(parse(QStringLiteral(" LD GR1,5,GR2")).resultClass, lineclass::Statement);
-        EXPECT_EQ(parse(QStringLiteral(" COPY A,B,3")).resultClass, lineclass::Statement);
-        EXPECT_EQ(parse(QStringLiteral(" DC 1,2")).resultClass, lineclass::Statement);
+        EXPECT_EQ(parse(QStringLiteral(" LD GR1,5,GR2")).resultClass, LineClass::Statement);
+        EXPECT_EQ(parse(QStringLiteral(" COPY A,B,3")).resultClass, LineClass::Statement);
+        EXPECT_EQ(parse(QStringLiteral(" DC 1,2")).resultClass, LineClass::Statement);
     }
     EXPECT_EQ(machine.memory, memory);
     EXPECT_EQ(machine.wordKinds, kinds);
@@ -231,17 +231,17 @@ TEST_F(ParserTest, NoWriteOutsideTheMachineWords) {
 
 TEST_F(ParserTest, ParseOperandsTriesTheFormsInOrder) {
     ParsedLine line;
-    ParseOperands(context, u"  GR1,GR2  ", table.FindMnemonic(QStringLiteral("ADDL")), line);
-    EXPECT_EQ(line.resultClass, lineclass::Statement);
+    parseOperands(u"  GR1,GR2  ", table.FindMnemonic(QStringLiteral("ADDL")), line);
+    EXPECT_EQ(line.resultClass, LineClass::Statement);
     EXPECT_EQ(line.form, 1);
     EXPECT_EQ(line.joinedOperands, QStringLiteral("GR1,GR2"));
     EXPECT_EQ(word(0), 0x2612);
-    ParseOperands(context, u"GR1,ADDR", table.FindMnemonic(QStringLiteral("ADDL")), line);
+    parseOperands(u"GR1,ADDR", table.FindMnemonic(QStringLiteral("ADDL")), line);
     EXPECT_EQ(line.form, 2);
     EXPECT_EQ(word(0), 0x2210);
     ParsedLine rejected;
-    ParseOperands(context, u"GR1", table.FindMnemonic(QStringLiteral("SUBA")), rejected);
-    EXPECT_EQ(rejected.resultClass, lineclass::OperandError);
+    parseOperands(u"GR1", table.FindMnemonic(QStringLiteral("SUBA")), rejected);
+    EXPECT_EQ(rejected.resultClass, LineClass::OperandError);
     EXPECT_EQ(error.number(), 147);
 }
 

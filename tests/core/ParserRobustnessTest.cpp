@@ -51,17 +51,17 @@ TEST_F(ParserTest, AcceptedLinesReadBackAsTheSameStatement) {
         settings.operandWidth = narrow ? 5 : 20;
         const QString line = RandomLine(random);
         const ParsedLine first = parse(line);
-        ASSERT_TRUE(first.resultClass == 0 || first.resultClass == 1 || first.resultClass == 2 ||
-                    first.resultClass == 3 || first.resultClass == 4 || first.resultClass == 9 ||
-                    first.resultClass == 999)
+        const int resultClass = static_cast<int>(first.resultClass);
+        ASSERT_TRUE(resultClass == 0 || resultClass == 1 || resultClass == 2 || resultClass == 3 || resultClass == 4 ||
+                    resultClass == 9 || resultClass == 999)
             << line.toStdString();
-        if (first.resultClass != lineclass::Statement) {
-            EXPECT_NE(first.resultClass >= 2 && first.resultClass != 9, error.number() == 0) << line.toStdString();
+        if (first.resultClass != LineClass::Statement) {
+            EXPECT_NE(resultClass >= 2 && resultClass != 9, error.number() == 0) << line.toStdString();
             continue;
         }
         ++accepted;
         const ParsedLine again = parse(first.statement());
-        ASSERT_EQ(again.resultClass, lineclass::Statement) << line.toStdString();
+        ASSERT_EQ(again.resultClass, LineClass::Statement) << line.toStdString();
         EXPECT_EQ(again.line, first.line) << line.toStdString();
         EXPECT_EQ(again.label, first.label) << line.toStdString();
         EXPECT_EQ(again.instructionNumber, first.instructionNumber) << line.toStdString();
@@ -75,19 +75,19 @@ TEST_F(ParserTest, AcceptedLinesReadBackAsTheSameStatement) {
 
 TEST_F(ParserTest, VeryLongLines) {
     const QString letters(10000, QLatin1Char('A'));
-    expectRejected(letters, 111, lineclass::LabelError);
-    expectRejected(QStringLiteral(" ") + letters, 121, lineclass::InstructionError);
+    expectRejected(letters, 111, LineClass::LabelError);
+    expectRejected(QStringLiteral(" ") + letters, 121, LineClass::InstructionError);
     expectRejected(QStringLiteral(" DC '") + QString(10000, QLatin1Char('x')), 163);
     expectRejected(QStringLiteral(" LD GR1,") + letters, 141);
     // An even number of quotes is a constant of doubled quotes; an odd number never closes.
-    EXPECT_EQ(parse(QStringLiteral(" DC ") + QString(10000, QLatin1Char('\''))).resultClass, lineclass::Statement);
+    EXPECT_EQ(parse(QStringLiteral(" DC ") + QString(10000, QLatin1Char('\''))).resultClass, LineClass::Statement);
     expectRejected(QStringLiteral(" DC ") + QString(9999, QLatin1Char('\'')), 163);
 
     // Five thousand constants in one DC line.
     QString constants = QStringLiteral("1");
     for (int i = 1; i < 5000; ++i) constants += QStringLiteral(",1");
     ParsedLine parsed = parse(QStringLiteral(" DC ") + constants);
-    EXPECT_EQ(parsed.resultClass, lineclass::Statement);
+    EXPECT_EQ(parsed.resultClass, LineClass::Statement);
     EXPECT_EQ(parsed.operandCount(), 5000);
     EXPECT_EQ(parsed.joinedOperands, constants);
 
@@ -98,13 +98,13 @@ TEST_F(ParserTest, VeryLongLines) {
 }
 
 TEST_F(ParserTest, ControlCharactersAreOrdinaryWrongCharacters) {
-    expectRejected(QString(3, QChar(0)), 112, lineclass::LabelError);
+    expectRejected(QString(3, QChar(0)), 112, LineClass::LabelError);
     expectRejected(QStringLiteral(" LD GR1,A") + QChar(0), 142);
     expectRejected(QStringLiteral(" LD GR1,A\r"), 142);
-    expectRejected(QStringLiteral(" NOP") + QChar(0x1B), 121, lineclass::InstructionError);
+    expectRejected(QStringLiteral(" NOP") + QChar(0x1B), 121, LineClass::InstructionError);
     // In a comment they are just text.
     const ParsedLine parsed = parse(QStringLiteral(" NOP ;a") + QChar(0) + QStringLiteral("b"));
-    EXPECT_EQ(parsed.resultClass, lineclass::Statement);
+    EXPECT_EQ(parsed.resultClass, LineClass::Statement);
     EXPECT_EQ(parsed.comment, QStringLiteral(";a") + QChar(0) + QStringLiteral("b"));
 }
 
