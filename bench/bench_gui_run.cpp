@@ -41,13 +41,14 @@ const QString kEndless = QStringLiteral(
 
 class Bench {
   public:
-    Bench() : session_(std::make_unique<kv::Session>()) {
+    Bench() {
         const kv::Twips twips = kv::Twips::OfScreen();
-        kv::SetDefaults(session_->settings, twips.perPixel(), folder_.path());
-        session_->settings.windowWidth = twips.fromPixels(1000);
-        session_->settings.windowHeight = twips.fromPixels(700);
-        session_->applySettings();
-        form_ = std::make_unique<kv::FormMain>(*session_, kv::StartupInfo{folder_.path(), QString()},
+        kv::Settings settings;
+        kv::SetDefaults(settings, twips.perPixel(), folder_.path());
+        settings.windowWidth = twips.fromPixels(1000);
+        settings.windowHeight = twips.fromPixels(700);
+        kv::WriteSettings(settings, QDir(folder_.path()).filePath(QString::fromLatin1(kv::kSettingsFileName)));
+        form_ = std::make_unique<kv::FormMain>(kv::StartupInfo{folder_.path(), QString()},
                                                kv::FixedFont::Choose(twips.dotsPerInch()), twips);
         kv::GuiHost& host = form_->host();
         host.boxHandler = [](const kv::BoxRequest&) { return kv::BoxAnswer::Ok; };
@@ -80,7 +81,6 @@ class Bench {
 
   private:
     QTemporaryDir folder_;
-    std::unique_ptr<kv::Session> session_;
     std::unique_ptr<kv::FormMain> form_;
 };
 

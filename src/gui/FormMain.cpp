@@ -10,24 +10,18 @@
 #include <algorithm>
 
 #include "gui/SourceEditor.h"
-#include "workbench/Session.h"
 #include "gui/RunPanel.h"
 
 namespace kv {
 
-FormMain::FormMain(Session& session, StartupInfo startup, const FixedFont& font, Twips twips)
-    : session_(session),
-      startup_(std::move(startup)),
+FormMain::FormMain(StartupInfo startup, const FixedFont& font, Twips twips)
+    : startup_(std::move(startup)),
       font_(font),
       twips_(twips),
       host_(this),
-      checker_(session.table, session.settings),
-      notes_(host_, session.machine, session.assembly),
-      run_(session.machine, session.assembly, session.error, session.settings, trace_, device_, notes_,
-           host_),
-      currentFileName_(QString::fromUtf16(kUntitled)),
-      lastAppliedFontSize_(session.settings.paneFontSize),
-      dialogFolder_(session.settings.sourceFolder) {
+      bench_(host_, startup_.programFolder) {
+    bench_.LoadSettings(twips_.perPixel());
+    lastAppliedFontSize_ = bench_.session.settings.paneFontSize;
     setObjectName(QStringLiteral("FormMain"));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("FormMainClient"));
@@ -41,19 +35,18 @@ FormMain::FormMain(Session& session, StartupInfo startup, const FixedFont& font,
     host_.attach(assemble_.messages, status_.note, modeButtons_.edit, modeButtons_.assemble);
     timer400_ = new QTimer(this);
     timer400_->setObjectName(QStringLiteral("Timer400"));
-    connect(timer400_, &QTimer::timeout, this, [this] { run_.AutoTick(); });
+    connect(timer400_, &QTimer::timeout, this, [this] { bench_.run.AutoTick(); });
     host_.attachRun(runPanel_, timer400_);
     host_.consoleFactory = [this] { return createConsole(); };
-    trace_.load(session_.settings.trace);
-    edit_.editor->setTabStops(TabStopsFrom(session_.settings));
+    edit_.editor->setTabStops(TabStopsFrom(bench_.session.settings));
 }
 
 FormMain::~FormMain() = default;
 
 void FormMain::Form_Load() {
-    const Settings& settings = session_.settings;
+    const Settings& settings = bench_.session.settings;
     SetWindowTitle(QStringLiteral("新規"));
-    mode_ = Mode::None;
+    bench_.setMode(Mode::None);
     QCoreApplication::processEvents();
     move(twips_.toPixels(settings.windowLeft), twips_.toPixels(settings.windowTop));
     resize(twips_.toPixels(settings.windowWidth), twips_.toPixels(settings.windowHeight));
@@ -61,16 +54,15 @@ void FormMain::Form_Load() {
     RefreshRecentMenu();
     maximisedNow_ = settings.maximiseAtStart == 1;
     setWindowState(maximisedNow_ ? Qt::WindowMaximized : Qt::WindowNoState);
-    mode_ = Mode::Edit;
+    bench_.setMode(Mode::Edit);
     ApplyMode(0);
     edit_.panel->raise();
     if (!openCommandLineFile()) loadInitialFile();
-    enterSourceFolder();
-    dialogFolder_ = session_.settings.sourceFolder;
+    bench_.document.EnterSourceFolder();
 }
 
 void FormMain::Form_Activate() {
-    edit_.editor->setTabStops(TabStopsFrom(session_.settings));
+    edit_.editor->setTabStops(TabStopsFrom(bench_.session.settings));
     if (maximisedNow_ && !isMaximized())
         showMaximized();
     else if (!maximisedNow_ && isMaximized())
@@ -105,7 +97,7 @@ void FormMain::FormatAndCheckAll() {
     const QString text = edit_.editor->toPlainText();
     QElapsedTimer slice;
     slice.start();
-    const FormattedText formatted = kv::FormatAndCheckAll(checker_, text, [&](int position) {
+    const FormattedText formatted = kv::FormatAndCheckAll(bench_.checker, text, [&](int position) {
         if (progress->isHidden()) {
             progress->setRange(1, std::max<int>(1, text.size()));
             progress->setValue(1);

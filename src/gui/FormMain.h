@@ -14,15 +14,10 @@
 #include <array>
 #include <functional>
 
-#include "assembler/Catalogue.h"
-#include "simulator/RunNotes.h"
-#include "editor/LineCheck.h"
-#include "filedevice/VirtualFileDevice.h"
-#include "simulator/RunControl.h"
-#include "simulator/Trace.h"
 #include "gui/FixedFont.h"
 #include "gui/GuiHost.h"
 #include "gui/Twips.h"
+#include "workbench/Workbench.h"
 
 class QAction;
 class QLabel;
@@ -34,7 +29,6 @@ class QTimer;
 
 namespace kv {
 
-struct Session;
 class RunPanel;
 class SourceEditor;
 class frmRun;
@@ -45,17 +39,13 @@ struct StartupInfo {
     QString commandLine;  // the whole argument text
 };
 
-enum class Mode { None, Edit, Assemble, Run };
-
-// Names of the program's own files in the program folder.
-inline constexpr char16_t kInitialFileName[] = u"初期ファイル.txt";
-inline constexpr char16_t kUntitled[] = u"無題";
-
 class FormMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    FormMain(Session& session, StartupInfo startup, const FixedFont& font, Twips twips);
+    // Makes the one workbench of the program and reads its settings (the defaults, then the
+    // settings file of the program folder over them).
+    FormMain(StartupInfo startup, const FixedFont& font, Twips twips);
     ~FormMain() override;
 
     // Sets up the window from the settings, opens the command line's program file or the initial
@@ -81,13 +71,14 @@ public:
     bool ShowTraceOptions();
 
     GuiHost& host() { return host_; }
+    Workbench& workbench() { return bench_; }
     SourceEditor& editor() { return *edit_.editor; }
     RunPanel& runPanel() { return *runPanel_; }
-    RunControl& runControl() { return run_; }
-    TraceOptions& traceOptions() { return trace_; }
-    Mode currentMode() const { return mode_; }
-    bool programModified() const { return programModified_; }
-    const QString& currentFileName() const { return currentFileName_; }
+    RunControl& runControl() { return bench_.run; }
+    TraceOptions& traceOptions() { return bench_.trace; }
+    Mode currentMode() const { return bench_.mode(); }
+    bool programModified() const { return bench_.document.modified(); }
+    const QString& currentFileName() const { return bench_.document.fileName(); }
     const QString& listKind() const { return listKind_; }
 
 protected:
@@ -169,11 +160,7 @@ private:
     void showProgramText(const QString& path, const QString& text);
     bool openCommandLineFile();
     void loadInitialFile();
-    void enterSourceFolder();
     bool Form_Unload();
-    bool writeInitialFile();
-    void diskError(const QString& path);
-    QString programFolderFile(const QString& name) const;
 
     // FormMainAssemble.cpp
     void Command3_Click(int index);
@@ -185,25 +172,16 @@ private:
     // The main window closes: a run, an input wait and automatic running end, the console closes.
     void endRunForExit();
 
-    Session& session_;
     StartupInfo startup_;
     FixedFont font_;
     Twips twips_;
     GuiHost host_;
-    LineChecker checker_;
-    RunNotes notes_;
-    TraceOptions trace_;
-    VirtualFileDevice device_;
-    RunControl run_;
+    Workbench bench_;
 
-    Mode mode_ = Mode::None;
-    bool programModified_ = false;
-    QString currentFileName_;
     QString listKind_;
     int lastAppliedFontSize_ = 0;
     bool maximisedNow_ = false;
     int messageHeight_ = 0;  // twips
-    QString dialogFolder_;
 
     ModeButtons modeButtons_;
     EditPanel edit_;

@@ -6,7 +6,6 @@
 #include "assembler/Listings.h"
 #include "gui/SourceEditor.h"
 #include "workbench/AssembleCommand.h"
-#include "workbench/Session.h"
 #include "gui/FormMain.h"
 #include "gui/RunPanel.h"
 
@@ -16,10 +15,7 @@ namespace kv {
 // editor is about to change.
 void FormMain::Command001_Click() {
     edit_.panel->raise();
-    session_.assembly.locationCounter = session_.machine.userStart;
-    mode_ = Mode::Edit;
-    host_.closeConsole();
-    run_.setRunWindowOpen(false);
+    bench_.EnterEditMode();
     ApplyMode(0);
     ArrangePanels();
     ApplyFontAndRows();
@@ -27,19 +23,19 @@ void FormMain::Command001_Click() {
 }
 
 void FormMain::Command002_Click() {
-    if (mode_ == Mode::Run) {
-        mode_ = Mode::Assemble;
+    if (bench_.mode() == Mode::Run) {
+        bench_.setMode(Mode::Assemble);
         ApplyMode(2);
         ArrangePanels();
         return;
     }
-    mode_ = Mode::Assemble;
+    bench_.setMode(Mode::Assemble);
     listKind_ = QStringLiteral("asm");
     ApplyMode(0);
     messageHeight_ = windowHeightTwips() / 2;
     ArrangePanels();
     ApplyFontAndRows();
-    const QFont font = font_.at(session_.settings.paneFontSize);
+    const QFont font = font_.at(bench_.session.settings.paneFontSize);
     for (QTextEdit* pane : {assemble_.messages, assemble_.list}) {
         pane->setFont(font);
         pane->clear();
@@ -48,11 +44,8 @@ void FormMain::Command002_Click() {
     // The lists must wait for the assembly that builds them.
     assemble_.buttons->setEnabled(false);
 
-    const QString source = edit_.editor->toPlainText();
-    AssembleContext context{session_.table,    session_.settings, session_.machine,
-                            session_.assembly, session_.error,    host_};
-    const AssembleOutcome outcome = AssembleAndLink(context, source);
-    edit_.editor->colourLines(session_.assembly.colouring);
+    const AssembleOutcome outcome = bench_.Assemble(edit_.editor->toPlainText());
+    edit_.editor->colourLines(bench_.session.assembly.colouring);
     edit_.editor->colourRanges(outcome.marks, colours::Mark);
     if (outcome.assembled) assemble_.list->setPlainText(outcome.assemblyList);
     assemble_.buttons->setEnabled(true);
@@ -60,12 +53,12 @@ void FormMain::Command002_Click() {
 }
 
 void FormMain::Command003_Click() {
-    mode_ = Mode::Run;
+    bench_.setMode(Mode::Run);
     ApplyFontAndRows();
     ArrangePanels();
     ApplyMode(0);
     runPanel_->EnterRunMode();
-    run_.PrepareRunMode();
+    bench_.run.PrepareRunMode();
 }
 
 void FormMain::Command3_Click(int index) {
@@ -81,9 +74,9 @@ void FormMain::Command3_Click(int index) {
 
 void FormMain::showList(const QString& kind) {
     listKind_ = kind;
-    AssemblyState& assembly = session_.assembly;
+    AssemblyState& assembly = bench_.session.assembly;
     // The assembly list also gives every line the address prefix the other two lists show.
-    const QString assemblyList = BuildAssemblyList(assembly, session_.machine);
+    const QString assemblyList = BuildAssemblyList(assembly, bench_.session.machine);
     if (kind == QLatin1String("asm"))
         assemble_.list->setPlainText(assemblyList);
     else if (kind == QLatin1String("alt"))

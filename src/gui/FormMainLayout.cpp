@@ -9,7 +9,6 @@
 #include <algorithm>
 
 #include "gui/SourceEditor.h"
-#include "workbench/Session.h"
 #include "gui/FormMain.h"
 #include "gui/RunPanel.h"
 
@@ -56,8 +55,8 @@ void FormMain::paintModeButtons(bool editYellow, bool editEnabled, bool assemble
 }
 
 void FormMain::ApplyMode(int code) {
-    notes_.ShowRunNote(9, 0);
-    switch (mode_) {
+    bench_.notes.ShowRunNote(9, 0);
+    switch (bench_.mode()) {
         case Mode::Edit:
             paintModeButtons(true, false, false, true, false, false);
             showMenus({menus_.file, menus_.edit, menus_.font, menus_.tools, menus_.help});
@@ -74,14 +73,14 @@ void FormMain::ApplyMode(int code) {
             break;
         case Mode::None: ReportInternalError(host_, QStringLiteral("ボタン処理"), code); return;
     }
-    edit_.panel->setVisible(mode_ == Mode::Edit);
-    assemble_.panel->setVisible(mode_ == Mode::Assemble);
-    runPanel_->setVisible(mode_ == Mode::Run);
-    status_.mode->setText(ModeText(mode_));
+    edit_.panel->setVisible(bench_.mode() == Mode::Edit);
+    assemble_.panel->setVisible(bench_.mode() == Mode::Assemble);
+    runPanel_->setVisible(bench_.mode() == Mode::Run);
+    status_.mode->setText(ModeText(bench_.mode()));
 }
 
 void FormMain::Form_Resize() {
-    if (mode_ == Mode::None) return;
+    if (bench_.mode() == Mode::None) return;
     messageHeight_ = windowHeightTwips() / 2;
     ArrangePanels();
     ApplyFontAndRows();
@@ -99,7 +98,7 @@ void FormMain::ArrangePanels() {
     for (QWidget* panel : {edit_.panel, assemble_.panel, static_cast<QWidget*>(runPanel_)})
         panel->setGeometry(twips_.toPixels(kPanelLeft), kModeRowHeight, twips_.toPixels(panelWidth),
                            twips_.toPixels(panelHeight));
-    switch (mode_) {
+    switch (bench_.mode()) {
         case Mode::Edit: arrangeEditPanel(panelHeight, panelWidth); break;
         case Mode::Assemble: arrangeAssemblePanel(panelHeight, panelWidth); break;
         case Mode::Run:
@@ -112,7 +111,7 @@ void FormMain::ArrangePanels() {
 
 void FormMain::arrangeEditPanel(int panelHeight, int panelWidth) {
     EditPanel& e = edit_;
-    const Settings& s = session_.settings;
+    const Settings& s = bench_.session.settings;
     const QFont font = font_.at(s.paneFontSize);
     // The editor stands at the panel's left edge; its text begins a frame and a margin further right.
     const int textLeft = e.editor->frameWidth() + qRound(e.editor->document()->documentMargin());
@@ -168,12 +167,12 @@ void FormMain::arrangeAssemblePanel(int panelHeight, int panelWidth) {
 }
 
 void FormMain::ApplyFontAndRows() {
-    const int size = session_.settings.paneFontSize;
-    if (mode_ == Mode::Run) {
+    const int size = bench_.session.settings.paneFontSize;
+    if (bench_.mode() == Mode::Run) {
         runPanel_->ApplyFontAndRows(size);
         return;
     }
-    if (mode_ != Mode::Edit || size == lastAppliedFontSize_) return;
+    if (bench_.mode() != Mode::Edit || size == lastAppliedFontSize_) return;
     lastAppliedFontSize_ = size;
     edit_.editor->setFont(font_.at(size));
 }

@@ -7,7 +7,6 @@
 #include <array>
 
 #include "gui/SourceEditor.h"
-#include "workbench/Session.h"
 #include "gui/FormMain.h"
 #include "gui/RunPanel.h"
 #include "gui/frmKvTitle.h"
@@ -75,12 +74,12 @@ void FormMain::buildMenus() {
     // Cutting and pasting change the program as typing does.
     Entry(m.edit, QStringLiteral("mn22"), QStringLiteral("切り取り(&T)"), [this, editor] {
         editor->CutSelection();
-        programModified_ = true;
+        bench_.document.setModified(true);
     });
     Entry(m.edit, QStringLiteral("mn23"), QStringLiteral("コピー(&C)"), [editor] { editor->CopySelection(); });
     Entry(m.edit, QStringLiteral("mn24"), QStringLiteral("貼り付け(&P)"), [this, editor] {
         editor->PasteText();
-        programModified_ = true;
+        bench_.document.setModified(true);
     });
     m.edit->addSeparator();
     Entry(m.edit, QStringLiteral("mn28"), QStringLiteral("全て選択(&A)"), [editor] {
@@ -93,7 +92,7 @@ void FormMain::buildMenus() {
     const QStringList captions{QStringLiteral("大"), QStringLiteral("中"), QStringLiteral("小")};
     for (int i = 0; i < 3; ++i) {
         m.fontSizes[i] = Entry(m.font, QStringLiteral("mn31%1").arg(i + 1), captions[i],
-                               [this, i] { ChooseFontSize(FontSizes(session_.settings)[i]); });
+                               [this, i] { ChooseFontSize(FontSizes(bench_.session.settings)[i]); });
         m.fontSizes[i]->setCheckable(true);
     }
 
@@ -133,7 +132,7 @@ void FormMain::showMenus(std::initializer_list<QMenu*> visible) {
 
 void FormMain::RefreshRecentMenu() {
     for (int i = 0; i < 4; ++i) {
-        const QString& path = session_.settings.recentFiles[i];
+        const QString& path = bench_.session.settings.recentFiles[i];
         QAction* entry = menus_.recent[i];
         entry->setVisible(!path.isEmpty());
         entry->setText(QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ') +
@@ -142,18 +141,18 @@ void FormMain::RefreshRecentMenu() {
 }
 
 void FormMain::ChooseFontSize(int size) {
-    session_.settings.paneFontSize = static_cast<std::int16_t>(size);
+    bench_.session.settings.paneFontSize = static_cast<std::int16_t>(size);
     checkFontMenu();
     ApplyFontAndRows();
     ArrangePanels();
 }
 
 void FormMain::checkFontMenu() {
-    const std::array<int, 3> sizes = FontSizes(session_.settings);
+    const std::array<int, 3> sizes = FontSizes(bench_.session.settings);
     // The first entry of the pane's size is checked, the others not (none when no size matches).
     bool checked = false;
     for (int i = 0; i < 3; ++i) {
-        const bool match = !checked && sizes[i] == session_.settings.paneFontSize;
+        const bool match = !checked && sizes[i] == bench_.session.settings.paneFontSize;
         menus_.fontSizes[i]->setChecked(match);
         checked = checked || match;
     }

@@ -8,7 +8,6 @@
 #include <QTextEdit>
 
 #include "gui/SourceEditor.h"
-#include "workbench/Session.h"
 #include "gui/FormMain.h"
 #include "gui/RunPanel.h"
 
@@ -90,10 +89,10 @@ void FormMain::buildEditPanel(QWidget* client) {
     e.measure = new QLabel(QStringLiteral("ABCDEFGHIJ"), e.panel);
     e.measure->setObjectName(QStringLiteral("Label199"));
     e.measure->hide();
-    e.editor = new SourceEditor(checker_, host_, e.panel);
+    e.editor = new SourceEditor(bench_.checker, host_, e.panel);
     e.editor->setObjectName(QStringLiteral("RichTextBox1"));
-    e.editor->setFont(font_.at(session_.settings.paneFontSize));
-    connect(e.editor, &SourceEditor::keyDown, this, [this] { programModified_ = true; });
+    e.editor->setFont(font_.at(bench_.session.settings.paneFontSize));
+    connect(e.editor, &SourceEditor::keyDown, this, [this] { bench_.document.setModified(true); });
     e.buttons = ButtonRow(e.panel, kButtonHeight);
     e.buttons->setObjectName(QStringLiteral("Command1"));
     e.buttons->layout()->setContentsMargins(0, 6, 0, 0);
@@ -119,8 +118,8 @@ void FormMain::buildAssemblePanel(QWidget* client) {
 }
 
 void FormMain::buildRunPanel(QWidget* client) {
-    runPanel_ = new RunPanel(session_.machine, session_.assembly, host_, font_, twips_, client);
-    runPanel_->onMemoryAddressChosen = [this](int address) { run_.setMemoryViewAddress(address); };
+    runPanel_ = new RunPanel(bench_.session.machine, bench_.session.assembly, host_, font_, twips_, client);
+    runPanel_->onMemoryAddressChosen = [this](int address) { bench_.run.setMemoryViewAddress(address); };
     runPanel_->onCommand = [this](int index) { Command4_Click(index); };
 }
 

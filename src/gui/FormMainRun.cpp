@@ -5,19 +5,18 @@
 
 #include "gui/frmRun.h"
 #include "gui/frmTrOption.h"
-#include "workbench/Session.h"
 #include "gui/FormMain.h"
 
 namespace kv {
 
 void FormMain::Command4_Click(int index) {
     switch (index) {
-        case 0: run_.RunAll(); break;
+        case 0: bench_.run.RunAll(); break;
         case 1: TraceCommand(); break;
-        case 2: run_.StartStep(); break;
-        case 3: run_.StepButton(); break;
-        case 4: run_.StartAuto(); break;
-        case 5: run_.EndButton(); break;
+        case 2: bench_.run.StartStep(); break;
+        case 3: bench_.run.StepButton(); break;
+        case 4: bench_.run.StartAuto(); break;
+        case 5: bench_.run.EndButton(); break;
         default: break;
     }
 }
@@ -25,13 +24,13 @@ void FormMain::Command4_Click(int index) {
 // "トレース" of both windows: the options window first when its option asks for it.
 void FormMain::TraceCommand() {
     bool accepted = true;
-    if (trace_.showWindow) accepted = ShowTraceOptions();
+    if (bench_.trace.showWindow) accepted = ShowTraceOptions();
     host_.letEventsRun();
-    if (accepted) run_.RunTrace();
+    if (accepted) bench_.run.RunTrace();
 }
 
 bool FormMain::ShowTraceOptions() {
-    frmTrOption window(trace_, session_.machine, host_, this);
+    frmTrOption window(bench_.trace, bench_.session.machine, host_, this);
     host_.showModal(window);
     return window.TraceOptionsAccepted();
 }
@@ -44,12 +43,12 @@ frmRun* FormMain::createConsole() {
         raise();
         activateWindow();
     };
-    return new frmRun(run_, font_, std::move(commands));
+    return new frmRun(bench_.run, font_, std::move(commands));
 }
 
 void FormMain::endRunForExit() {
     host_.setAutoInterval(0);
-    run_.ConsoleStop();
+    bench_.run.ConsoleStop();
     host_.closeConsole();
 }
 

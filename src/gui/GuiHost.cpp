@@ -24,6 +24,7 @@ GuiHost::GuiHost(QWidget* window) : window_(window) {
     inputHandler = [this](const QString& title, const QString& prompt) {
         return defaultInput(title, prompt);
     };
+    openFileHandler = [this](const FileDialogRequest& request) { return defaultOpenFile(request); };
     saveFileHandler = [this](const FileDialogRequest& request) { return defaultSaveFile(request); };
     modalHandler = [](QDialog& dialog) { dialog.exec(); };
 }
@@ -237,6 +238,11 @@ BoxAnswer GuiHost::defaultBox(const BoxRequest& request) {
 
 QString GuiHost::defaultInput(const QString& title, const QString& prompt) {
     return QInputDialog::getText(window_, title, prompt);
+}
+
+QString GuiHost::defaultOpenFile(const FileDialogRequest& request) {
+    return QFileDialog::getOpenFileName(window_, request.title, QDir(request.folder).filePath(request.proposedName),
+                                        QtFileFilter(request.filter), nullptr, QFileDialog::HideNameFilterDetails);
 }
 
 QString GuiHost::defaultSaveFile(const FileDialogRequest& request) {

@@ -33,14 +33,6 @@ struct BoxRequest {
     BoxButtons buttons = BoxButtons::Ok;
 };
 
-// A file dialog. The filter is written "description|pattern|description|pattern...".
-struct FileDialogRequest {
-    QString title;
-    QString filter;
-    QString folder;
-    QString proposedName;
-};
-
 class GuiHost : public Host {
 public:
     // Boxes, dialogs and modal windows open over the window.
@@ -51,6 +43,7 @@ public:
     std::function<BoxAnswer(const BoxRequest&)> boxHandler;
     std::function<QString(const QString& title, const QString& prompt)> inputHandler;
     // The chosen file name, empty when the learner cancels.
+    std::function<QString(const FileDialogRequest&)> openFileHandler;
     std::function<QString(const FileDialogRequest&)> saveFileHandler;
     std::function<void(QDialog&)> modalHandler;
 
@@ -67,7 +60,8 @@ public:
     // Shows the console window, loading it when needed, and brings it to the front.
     void bringConsoleToFront();
 
-    QString chooseSaveFile(const FileDialogRequest& request) { return saveFileHandler(request); }
+    QString chooseOpenFile(const FileDialogRequest& request) override { return openFileHandler(request); }
+    QString chooseSaveFile(const FileDialogRequest& request) override { return saveFileHandler(request); }
     void showModal(QDialog& dialog) { modalHandler(dialog); }
 
     void beep() override;
@@ -102,6 +96,7 @@ public:
 private:
     BoxAnswer defaultBox(const BoxRequest& request);
     QString defaultInput(const QString& title, const QString& prompt);
+    QString defaultOpenFile(const FileDialogRequest& request);
     QString defaultSaveFile(const FileDialogRequest& request);
     frmRun* loadConsole();
     // The console window draws what was collected when events run next.

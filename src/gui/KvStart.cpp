@@ -7,7 +7,6 @@
 #include <QStandardPaths>
 
 #include "gui/SourceEditor.h"
-#include "workbench/Session.h"
 #include "gui/frmKvTitle.h"
 
 namespace kv {
@@ -23,7 +22,7 @@ const QStringList& ShippedFiles() {
 
 }  // namespace
 
-Workbench::Workbench(const StartupInfo& startup) {
+std::unique_ptr<FormMain> KvStart(const StartupInfo& startup) {
     const Twips twips = Twips::OfScreen();
     const FixedFont font = FixedFont::Choose(twips.dotsPerInch());
     QApplication::setFont(font.at(10));
@@ -31,24 +30,13 @@ Workbench::Workbench(const StartupInfo& startup) {
     title.show();
     QCoreApplication::processEvents();
 
-    session_ = std::make_unique<Session>();  // builds the instruction table
-    Session& s = *session_;
-    SetDefaults(s.settings, twips.perPixel(), startup.programFolder);
-    ReadSettings(s.settings, QDir(startup.programFolder).filePath(QString::fromLatin1(kSettingsFileName)));
-    s.applySettings();
-
-    window_ = std::make_unique<FormMain>(s, startup, font, twips);
-    window_->Form_Load();
-    window_->show();
+    auto window = std::make_unique<FormMain>(startup, font, twips);
+    window->Form_Load();
+    window->show();
     title.close();
-    window_->activateWindow();
-    window_->editor().setFocus();
-}
-
-Workbench::~Workbench() = default;
-
-std::unique_ptr<Workbench> KvStart(const StartupInfo& startup) {
-    return std::make_unique<Workbench>(startup);
+    window->activateWindow();
+    window->editor().setFocus();
+    return window;
 }
 
 QString ProgramFolder() {

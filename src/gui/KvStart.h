@@ -10,26 +10,10 @@
 
 namespace kv {
 
-struct Session;
-
-// The running workbench: the one session and its main window.
-class Workbench {
-public:
-    explicit Workbench(const StartupInfo& startup);
-    ~Workbench();
-
-    Session& session() { return *session_; }
-    FormMain& window() { return *window_; }
-
-private:
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<FormMain> window_;
-};
-
-// Shows the title window without waiting, builds the instruction table, sets the defaults and reads
-// the settings file, loads and shows the main window, closes the title window and gives the focus
-// to the editor.
-std::unique_ptr<Workbench> KvStart(const StartupInfo& startup);
+// Shows the title window without waiting; makes the main window, which builds the instruction
+// table, sets the defaults and reads the settings file; loads and shows it, closes the title window
+// and gives the focus to the editor.
+std::unique_ptr<FormMain> KvStart(const StartupInfo& startup);
 
 // The folder of the program's own files: the executable's folder when it can be written, else the
 // user's application data folder, which receives a copy of the files shipped with the program.

@@ -26,6 +26,23 @@ public:
     virtual QString inputBox(const QString& title, const QString& prompt) = 0;
 };
 
+// A file dialog. The filter is written "description|pattern|description|pattern...".
+struct FileDialogRequest {
+    QString title;
+    QString filter;
+    QString folder;
+    QString proposedName;
+};
+
+// The common file dialogs; each returns the chosen path, or the empty text when the learner
+// cancels, which the caller treats as a quiet abandon.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    virtual QString chooseOpenFile(const FileDialogRequest& request) = 0;
+    virtual QString chooseSaveFile(const FileDialogRequest& request) = 0;
+};
+
 // The window system's event loop, for long loops on the one thread.
 class Events {
 public:
@@ -101,6 +118,6 @@ public:
     virtual void setRegisterBoxes(const bool used[8]) = 0;
 };
 
-class Host : public Boxes, public Events, public MessagePane, public Console, public RunView {};
+class Host : public Boxes, public FileDialogs, public Events, public MessagePane, public Console, public RunView {};
 
 }  // namespace kv

@@ -1,6 +1,6 @@
 #pragma once
 // A host without a screen: every callback does nothing, boxes answer OK (No when asked a question),
-// input boxes are cancelled. Front ends without windows derive from it and override what they show.
+// input boxes and file dialogs are cancelled. Front ends without windows derive from it and override what they show.
 
 #include "host/Host.h"
 
@@ -13,6 +13,8 @@ public:
         return buttons == BoxButtons::Ok ? BoxAnswer::Ok : BoxAnswer::No;
     }
     QString inputBox(const QString&, const QString&) override { return QString(); }
+    QString chooseOpenFile(const FileDialogRequest&) override { return QString(); }
+    QString chooseSaveFile(const FileDialogRequest&) override { return QString(); }
     void letEventsRun() override {}
     void waitForEvents() override {}
     void setStatusNote(const QString&) override {}

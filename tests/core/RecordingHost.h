@@ -44,6 +44,8 @@ public:
     // --- answers
     std::deque<BoxAnswer> boxAnswers;  // default Ok (Yes for YesNo)
     std::deque<QString> inputAnswers;  // default: cancelled (empty)
+    std::deque<QString> fileAnswers;   // default: cancelled (empty)
+    QVector<FileDialogRequest> fileDialogs;
     // Called while the core waits for events; a test delivers console input from here.
     std::function<void()> onWait;
     std::function<void()> onEvents;
@@ -63,6 +65,8 @@ public:
         inputAnswers.pop_front();
         return answer;
     }
+    QString chooseOpenFile(const FileDialogRequest& request) override { return fileAnswer(request); }
+    QString chooseSaveFile(const FileDialogRequest& request) override { return fileAnswer(request); }
     void letEventsRun() override {
         ++eventRuns;
         if (onEvents) onEvents();
@@ -91,6 +95,14 @@ public:
     void showStack(int firstAddress) override { stackRefreshes.push_back(firstAddress); }
     void highlightCurrentLine() override { ++highlights; }
     void setRegisterBoxes(const bool used[8]) override { std::copy(used, used + 8, registerBoxes); }
+
+    QString fileAnswer(const FileDialogRequest& request) {
+        fileDialogs.push_back(request);
+        if (fileAnswers.empty()) return QString();
+        const QString answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
 
     // The console's text as lines (without the final empty one).
     QStringList consoleText() const {

@@ -9,8 +9,7 @@
 
 namespace kv::testing {
 
-WorkbenchFixture::WorkbenchFixture()
-    : previousDirectory_(QDir::currentPath()), session_(std::make_unique<Session>()) {}
+WorkbenchFixture::WorkbenchFixture() : previousDirectory_(QDir::currentPath()) {}
 
 WorkbenchFixture::~WorkbenchFixture() {
     form_.reset();
@@ -41,13 +40,9 @@ void WorkbenchFixture::writeSettings(const std::function<void(Settings&)>& chang
 }
 
 FormMain& WorkbenchFixture::start(const QString& commandLine) {
-    Session& s = *session_;
-    SetDefaults(s.settings, twips().perPixel(), folder());
-    ReadSettings(s.settings, path(QString::fromLatin1(kSettingsFileName)));
-    s.applySettings();
     const Twips screen = twips();
-    form_ = std::make_unique<FormMain>(s, StartupInfo{folder(), commandLine},
-                                       FixedFont::Choose(screen.dotsPerInch()), screen);
+    form_ = std::make_unique<FormMain>(StartupInfo{folder(), commandLine}, FixedFont::Choose(screen.dotsPerInch()),
+                                       screen);
     GuiHost& host = form_->host();
     boxes.install(host);
     host.saveFileHandler = [this](const FileDialogRequest& request) {

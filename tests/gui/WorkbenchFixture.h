@@ -11,7 +11,6 @@
 #include <memory>
 
 #include "GuiTestSupport.h"
-#include "workbench/Session.h"
 #include "gui/FormMain.h"
 
 namespace kv::testing {
@@ -35,7 +34,7 @@ public:
     // Sets the defaults, reads the settings file, and loads and shows the main window.
     FormMain& start(const QString& commandLine = QString());
 
-    Session& session() { return *session_; }
+    Session& session() { return form_->workbench().session; }
     FormMain& form() { return *form_; }
     Twips twips() const;
     template <typename T>
@@ -51,7 +50,6 @@ public:
 private:
     QTemporaryDir folder_;
     QString previousDirectory_;
-    std::unique_ptr<Session> session_;
     std::unique_ptr<FormMain> form_;
 };
 

@@ -4,8 +4,7 @@
 #include "app/cli/Commands.h"
 #include "app/cli/Options.h"
 #include "assembler/Listings.h"
-#include "workbench/AssembleCommand.h"
-#include "workbench/Session.h"
+#include "workbench/Workbench.h"
 
 namespace kv::cli {
 
@@ -26,17 +25,16 @@ int AsmCommand(QStringList args) {
     if (args.size() != 1 || args[0].startsWith(QLatin1String("--")))
         return usageError(QStringLiteral("asm needs exactly one FILE (try --help)"));
 
-    Session session;
-    if (!loadSettings(session, settingsFile)) return usageError(QStringLiteral("cannot read settings file ") + settingsFile);
     CliHost host(stdout);
+    Workbench bench(host, programFolder());
+    if (!loadSettings(bench, settingsFile)) return usageError(QStringLiteral("cannot read settings file ") + settingsFile);
     QString source;
-    if (!loadSource(session, args[0], source, host)) return usageError(QStringLiteral("cannot read ") + args[0]);
+    if (!loadSource(bench, args[0], source)) return usageError(QStringLiteral("cannot read ") + args[0]);
 
-    AssembleContext context{session.table, session.settings, session.machine, session.assembly, session.error, host};
-    const AssembleOutcome outcome = AssembleAndLink(context, source);
+    const AssembleOutcome outcome = bench.Assemble(source);
     if (outcome.assembled) {
-        const QString listing = list == QLatin1String("alt")   ? BuildAddressList(session.assembly)
-                                : list == QLatin1String("afk") ? BuildFNotationList(session.assembly)
+        const QString listing = list == QLatin1String("alt")   ? BuildAddressList(bench.session.assembly)
+                                : list == QLatin1String("afk") ? BuildFNotationList(bench.session.assembly)
                                                                : outcome.assemblyList;
         host.consoleAppend(QStringLiteral("\n") + listing);
     }

@@ -4,9 +4,7 @@
 #include <QFileInfo>
 #include <cstdio>
 
-#include "app/cli/CliHost.h"
-#include "workbench/ProgramFile.h"
-#include "workbench/Session.h"
+#include "workbench/Workbench.h"
 
 namespace kv::cli {
 
@@ -22,20 +20,15 @@ int usageError(const QString& message) {
     return 2;
 }
 
-bool loadSettings(Session& session, const QString& settingsFile) {
-    SetDefaults(session.settings, 15.0, QCoreApplication::applicationDirPath());
-    if (!settingsFile.isEmpty()) {
-        if (!QFileInfo(settingsFile).isReadable()) return false;
-        ReadSettings(session.settings, settingsFile);
-    }
-    session.applySettings();
-    return true;
-}
+QString programFolder() { return QCoreApplication::applicationDirPath(); }
 
-bool loadSource(Session&, const QString& path, QString& source, CliHost& host) {
-    const ProgramText program = ReadProgramFile(path, host);
-    if (program.status != 0) return false;
-    source = program.text;
+// Without a screen the default window size is converted at 15 twips a pixel (96 dots an inch).
+bool loadSettings(Workbench& bench, const QString& settingsFile) { return bench.LoadSettingsFrom(settingsFile, 15.0); }
+
+bool loadSource(Workbench& bench, const QString& path, QString& source) {
+    const std::optional<QString> text = bench.document.ReadProgram(path);
+    if (!text) return false;
+    source = *text;
     return true;
 }
 

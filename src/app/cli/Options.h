@@ -5,7 +5,7 @@
 #include <QStringList>
 
 namespace kv {
-struct Session;
+class Workbench;
 }
 
 namespace kv::cli {
@@ -14,9 +14,11 @@ namespace kv::cli {
 bool takeValue(QStringList& args, int index, QString& value);
 // Prints "kavora2-cli: message" to standard error and returns 2.
 int usageError(const QString& message);
+// The folder whose files the tool would use as the workbench's own: the executable's.
+QString programFolder();
 // The defaults, then the settings file over them when one is named; false when it cannot be read.
-bool loadSettings(Session& session, const QString& settingsFile);
+bool loadSettings(Workbench& bench, const QString& settingsFile);
 // Reads the program file; false (after a message) when it cannot be read.
-bool loadSource(Session& session, const QString& path, QString& source, class CliHost& host);
+bool loadSource(Workbench& bench, const QString& path, QString& source);
 
 }  // namespace kv::cli

@@ -4,13 +4,8 @@
 #include "app/cli/CliHost.h"
 #include "app/cli/Commands.h"
 #include "app/cli/Options.h"
-#include "filedevice/VirtualFileDevice.h"
 #include "machine/CodePage932.h"
-#include "simulator/RunControl.h"
-#include "simulator/RunNotes.h"
-#include "simulator/Trace.h"
-#include "workbench/AssembleCommand.h"
-#include "workbench/Session.h"
+#include "workbench/Workbench.h"
 
 namespace kv::cli {
 
@@ -79,24 +74,20 @@ int RunCommand(QStringList args) {
     const QString problem = parseRunOptions(args, o);
     if (!problem.isEmpty()) return usageError(problem);
 
-    Session session;
-    if (!loadSettings(session, o.settingsFile)) return usageError(QStringLiteral("cannot read settings file ") + o.settingsFile);
     CliHost host(stderr);
+    Workbench bench(host, programFolder());
+    if (!loadSettings(bench, o.settingsFile))
+        return usageError(QStringLiteral("cannot read settings file ") + o.settingsFile);
     QString source;
-    if (!loadSource(session, o.file, source, host)) return usageError(QStringLiteral("cannot read ") + o.file);
-    VirtualFileDevice device;
-    device.endOfFileValue = static_cast<std::int16_t>(o.endOfFile);
-    if (!o.recordsFile.isEmpty() && !loadRecords(o.recordsFile, device))
+    if (!loadSource(bench, o.file, source)) return usageError(QStringLiteral("cannot read ") + o.file);
+    bench.device.endOfFileValue = static_cast<std::int16_t>(o.endOfFile);
+    if (!o.recordsFile.isEmpty() && !loadRecords(o.recordsFile, bench.device))
         return usageError(QStringLiteral("cannot read ") + o.recordsFile);
 
-    AssembleContext context{session.table, session.settings, session.machine, session.assembly, session.error, host};
-    const AssembleOutcome outcome = AssembleAndLink(context, source);
+    const AssembleOutcome outcome = bench.Assemble(source);
     if (!outcome.assembled || !outcome.linked) return 1;
 
-    TraceOptions trace;
-    trace.load(session.settings.trace);
-    RunNotes notes(host, session.machine, session.assembly);
-    RunControl run(session.machine, session.assembly, session.error, session.settings, trace, device, notes, host);
+    RunControl& run = bench.run;
     host.onLine = [&run](const QString& line) { run.DeliverConsoleLine(line); };
     host.onEndOfInput = [&run] { run.ConsoleStop(); };
     run.setStepLimit(o.maxSteps);

@@ -135,8 +135,8 @@ int main(int argc, char** argv) {
     kv::WriteSettings(settings,
                       QDir(programFolder.path()).filePath(QString::fromLatin1(kv::kSettingsFileName)));
 
-    const std::unique_ptr<kv::Workbench> workbench = kv::KvStart({programFolder.path(), QString()});
-    kv::FormMain& window = workbench->window();
+    const std::unique_ptr<kv::FormMain> started = kv::KvStart({programFolder.path(), QString()});
+    kv::FormMain& window = *started;
     window.move(0, 0);
     bool ok = Shoot(window, output.filePath(QStringLiteral("edit-mode.png")));
 

@@ -8,6 +8,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kavora2"));
     const kv::StartupInfo startup{kv::ProgramFolder(), kv::CommandLineText(QApplication::arguments())};
-    const std::unique_ptr<kv::Workbench> workbench = kv::KvStart(startup);
+    const std::unique_ptr<kv::FormMain> window = kv::KvStart(startup);
     return QApplication::exec();
 }
