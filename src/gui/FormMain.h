@@ -20,6 +20,8 @@
 #include "workbench/Workbench.h"
 
 class QAction;
+class QActionGroup;
+class QFont;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -138,6 +140,8 @@ private:
     // FormMainMenus.cpp
     void buildMenus();
     void showMenus(std::initializer_list<QMenu*> visible);
+    void ShowHelpPage();
+    void ScreenShot();
     void RefreshRecentMenu();
     void ChooseFontSize(int size);
     void checkFontMenu();
@@ -153,8 +157,15 @@ private:
     int windowHeightTwips() const;
 
     // FormMainFiles.cpp
+    void New();
+    void NewFromTemplate();
+    void Open();
+    void Merge();
     bool Save();
     bool SaveAs();
+    void StoreTemplate();
+    void PrintSource();
+    void PrintText(const QString& text, const QFont& font);
     void OpenRecentFile(int index);
     void AddRecentFile(const QString& path);
     void showProgramText(const QString& path, const QString& text);
@@ -164,6 +175,9 @@ private:
 
     // FormMainAssemble.cpp
     void Command3_Click(int index);
+    void SaveList();
+    void PrintList();
+    void CopyList();
     void showList(const QString& kind);
 
     // FormMainRun.cpp

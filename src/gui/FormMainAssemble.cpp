@@ -1,6 +1,8 @@
 // The mode buttons' commands and the assemble panel: assembling and linking, the lists and the
 // messages.
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTextEdit>
 
 #include "assembler/Listings.h"
@@ -62,6 +64,12 @@ void FormMain::Command003_Click() {
 }
 
 void FormMain::Command3_Click(int index) {
+    switch (index) {
+        case 0: SaveList(); return;
+        case 1: PrintList(); return;
+        case 2: CopyList(); return;
+        default: break;
+    }
     if (index == 6) {
         messageHeight_ = windowHeightTwips() / 2;
         ArrangePanels();
@@ -71,6 +79,12 @@ void FormMain::Command3_Click(int index) {
     ArrangePanels();
     showList(index == 3 ? QStringLiteral("asm") : index == 4 ? QStringLiteral("alt") : QStringLiteral("afk"));
 }
+
+void FormMain::SaveList() { bench_.document.SaveList(listKind_, assemble_.list->toPlainText()); }
+
+void FormMain::PrintList() { PrintText(assemble_.list->toPlainText(), assemble_.list->font()); }
+
+void FormMain::CopyList() { QGuiApplication::clipboard()->setText(assemble_.list->toPlainText()); }
 
 void FormMain::showList(const QString& kind) {
     listKind_ = kind;

@@ -1,10 +1,55 @@
-// Program files of the main window: saving, the recent files, the files read at start-up, and what
-// closing the window writes. The rules are the program document's; the window shows their results.
+// Program files of the main window: new, template, open, merge, save, print, the recent files, the
+// files read at start-up, and what closing the window writes. The rules are the program
+// document's; the window shows their results.
+
+#include <QElapsedTimer>
+#include <QPrinter>
 
 #include "gui/FormMain.h"
+#include "gui/Printing.h"
 #include "gui/SourceEditor.h"
 
 namespace kv {
+
+void FormMain::New() {
+    edit_.editor->clearText();
+    edit_.editor->setTypingColour();
+    edit_.editor->setFocus();
+}
+
+void FormMain::NewFromTemplate() {
+    const std::optional<QStringList> lines = bench_.document.ReadTemplate();
+    if (!lines) return;
+    edit_.editor->clearText();
+    QElapsedTimer slice;
+    slice.start();
+    for (const QString& line : *lines) {
+        edit_.editor->AppendColouredLine(line);
+        if (slice.elapsed() < 16) continue;
+        slice.restart();
+        host_.letEventsRun();
+    }
+    SetWindowTitle(QStringLiteral("新規"));
+}
+
+void FormMain::Open() {
+    if (const std::optional<OpenedProgram> program = bench_.document.ChooseAndReadProgramFile())
+        showProgramText(program->path, program->text);
+}
+
+// The file's text follows the editor's text; a line break keeps the last line of the one and the
+// first line of the other apart.
+void FormMain::Merge() {
+    const std::optional<OpenedProgram> program = bench_.document.ChooseAndReadProgramFile();
+    if (!program) return;
+    QString text = edit_.editor->toPlainText();
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) text += QLatin1Char('\n');
+    edit_.editor->setPlainText(text + program->text);
+    FormatAndCheckAll();
+    bench_.document.Merged(program->path);
+    RefreshRecentMenu();
+    SetWindowTitle(program->path);
+}
 
 bool FormMain::Save() {
     const bool written = bench_.document.Save(edit_.editor->toPlainText());
@@ -19,6 +64,18 @@ bool FormMain::SaveAs() {
     RefreshRecentMenu();
     return written;
 }
+
+void FormMain::StoreTemplate() { bench_.document.StoreTemplate(edit_.editor->toPlainText()); }
+
+void FormMain::PrintText(const QString& text, const QFont& font) {
+    QPrinter printer;
+    if (!host_.choosePrinter(printer)) return;
+    if (!PrintPlainText(printer, text, font))
+        host_.messageBox(QStringLiteral("印刷できませんでした。\nプリンタの設定を確かめてください。"),
+                         QStringLiteral("プリンタエラー"), BoxIcon::Exclamation);
+}
+
+void FormMain::PrintSource() { PrintText(edit_.editor->toPlainText(), edit_.editor->font()); }
 
 void FormMain::AddRecentFile(const QString& path) {
     bench_.document.AddRecentFile(path);

@@ -1,8 +1,13 @@
 // The menu bar: every top-level menu of the three modes, with the entries whose commands exist.
 
 #include <QAction>
+#include <QActionGroup>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
+#include <QUrl>
 #include <algorithm>
 #include <array>
 
@@ -50,10 +55,16 @@ void FormMain::buildMenus() {
     // The separators stand between the groups of the file menu (new and open; save; template and
     // print; recent files; exit); the menu hides doubled ones while a group is empty.
     m.file = TopMenu(bar, QStringLiteral("mn10"), QStringLiteral("ファイル(&F)"));
+    Entry(m.file, QStringLiteral("mn11"), QStringLiteral("新規作成(&N)"), [this] { New(); });
+    Entry(m.file, QStringLiteral("mn11A"), QStringLiteral("新規・テンプレート(&T)"), [this] { NewFromTemplate(); });
+    Entry(m.file, QStringLiteral("mn12"), QStringLiteral("CASLⅡファイルを開く(&O)"), [this] { Open(); });
+    Entry(m.file, QStringLiteral("mn12A"), QStringLiteral("ファイルの結合(&M)"), [this] { Merge(); });
     m.file->addSeparator();
     Entry(m.file, QStringLiteral("mn13"), QStringLiteral("上書き保存(&S)"), [this] { Save(); });
     Entry(m.file, QStringLiteral("mn14"), QStringLiteral("名前を付けて保存(&A)"), [this] { SaveAs(); });
     m.file->addSeparator();
+    Entry(m.file, QStringLiteral("mn15A"), QStringLiteral("テンプレート登録(&L)"), [this] { StoreTemplate(); });
+    Entry(m.file, QStringLiteral("mn15"), QStringLiteral("印刷(&P)"), [this] { PrintSource(); });
     m.file->addSeparator();
     for (int i = 0; i < 4; ++i)
         m.recent[i] = Entry(m.file, QStringLiteral("mn_file%1").arg(i + 1), QString(),
@@ -88,12 +99,16 @@ void FormMain::buildMenus() {
     });
     editor->setPopupMenu(m.edit);
 
+    // The three sizes are one group of radio entries: at most one is checked.
     m.font = TopMenu(bar, QStringLiteral("mn30"), QStringLiteral("フォント(&F)"));
+    auto* sizes = new QActionGroup(m.font);
+    sizes->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     const QStringList captions{QStringLiteral("大"), QStringLiteral("中"), QStringLiteral("小")};
     for (int i = 0; i < 3; ++i) {
         m.fontSizes[i] = Entry(m.font, QStringLiteral("mn31%1").arg(i + 1), captions[i],
                                [this, i] { ChooseFontSize(FontSizes(bench_.session.settings)[i]); });
         m.fontSizes[i]->setCheckable(true);
+        sizes->addAction(m.fontSizes[i]);
     }
 
     m.tools = TopMenu(bar, QStringLiteral("mn40"), QStringLiteral("ツール(&T)"));
@@ -120,7 +135,27 @@ void FormMain::buildMenus() {
           [this] { runPanel_->ClearAllBreakpoints(); });
 
     m.help = TopMenu(bar, QStringLiteral("mn90"), QStringLiteral("ヘルプ(&H)"));
+    Entry(m.help, QStringLiteral("mn91"), QStringLiteral("説明"), [this] { ShowHelpPage(); });
     Entry(m.help, QStringLiteral("mn93"), QStringLiteral("バージョン情報"), [this] { showTitleWindow(); });
+}
+
+// The help page opens in the desktop's browser. It ships beside the program; a copy in the source
+// folder comes first.
+void FormMain::ShowHelpPage() {
+    const QString page = bench_.document.HelpPage();
+    if (!page.isEmpty() && host_.openUrl(QUrl::fromLocalFile(page))) return;
+    host_.messageBox(QStringLiteral("説明のページ（") + QString::fromUtf16(kHelpFileName) +
+                         QStringLiteral("）を開けませんでした。"),
+                     QStringLiteral("『KavoraⅡ』"), BoxIcon::Exclamation);
+}
+
+// The picture of the main window goes to the clipboard once the learner has closed the notice, so
+// that the notice is not in it.
+void FormMain::ScreenShot() {
+    host_.messageBox(QStringLiteral("画面ショットをクリップボードにコピーしました。"), QStringLiteral("『KavoraⅡ』"),
+                     BoxIcon::None);
+    host_.letEventsRun();
+    QGuiApplication::clipboard()->setPixmap(grab());
 }
 
 void FormMain::showMenus(std::initializer_list<QMenu*> visible) {

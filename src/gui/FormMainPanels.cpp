@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QToolButton>
 
+#include "gui/ScreenShotIcon.h"
 #include "gui/SourceEditor.h"
 #include "gui/FormMain.h"
 #include "gui/RunPanel.h"
@@ -70,6 +72,15 @@ void FormMain::buildModeButtons(QWidget* client) {
     for (QPushButton* button : {modeButtons_.edit, modeButtons_.assemble, modeButtons_.run})
         button->setFixedWidth(kModeButtonWidth);
     static_cast<QHBoxLayout*>(row->layout())->addStretch();
+    auto* shot = new QToolButton(row);
+    shot->setObjectName(QStringLiteral("Image1"));
+    shot->setIcon(ScreenShotIcon());
+    shot->setIconSize(QSize(kButtonHeight - 6, kButtonHeight - 6));
+    shot->setFixedSize(kButtonHeight + 4, kButtonHeight);
+    shot->setAutoRaise(true);
+    shot->setToolTip(QStringLiteral("画面ショット（メインウィンドウをクリップボードへ）"));
+    row->layout()->addWidget(shot);
+    connect(shot, &QToolButton::clicked, this, [this] { ScreenShot(); });
 }
 
 void FormMain::buildEditPanel(QWidget* client) {
@@ -96,6 +107,8 @@ void FormMain::buildEditPanel(QWidget* client) {
     e.buttons = ButtonRow(e.panel, kButtonHeight);
     e.buttons->setObjectName(QStringLiteral("Command1"));
     e.buttons->layout()->setContentsMargins(0, 6, 0, 0);
+    addCommand(e.buttons, QStringLiteral("Command1_0"), QStringLiteral("新規"), [this] { New(); });
+    addCommand(e.buttons, QStringLiteral("Command1_1"), QStringLiteral("開く"), [this] { Open(); });
     addCommand(e.buttons, QStringLiteral("Command1_2"), QStringLiteral("上書き保存"), [this] { Save(); });
     addCommand(e.buttons, QStringLiteral("Command1_3"), QStringLiteral("整形"),
                [this] { FormatAndCheckAll(); });
@@ -107,10 +120,11 @@ void FormMain::buildAssemblePanel(QWidget* client) {
     a.panel = NamedWidget(client, QStringLiteral("Picture300"));
     a.buttons = ButtonRow(a.panel, kButtonHeight);
     a.buttons->setObjectName(QStringLiteral("Command3"));
-    const QStringList captions{QStringLiteral("ASMリスト"), QStringLiteral("ADRリスト"),
+    const QStringList captions{QStringLiteral("リスト保存"), QStringLiteral("印刷"), QStringLiteral("コピー"),
+                               QStringLiteral("ASMリスト"), QStringLiteral("ADRリスト"),
                                QStringLiteral("F式リスト"), QStringLiteral("メッセージ")};
-    for (int index = 3; index <= 6; ++index)
-        addCommand(a.buttons, QStringLiteral("Command3_%1").arg(index), captions[index - 3],
+    for (int index = 0; index <= 6; ++index)
+        addCommand(a.buttons, QStringLiteral("Command3_%1").arg(index), captions[index],
                    [this, index] { Command3_Click(index); });
     static_cast<QHBoxLayout*>(a.buttons->layout())->addStretch();
     a.messages = Pane(a.panel, QStringLiteral("RichTextBox300"));

@@ -2,16 +2,20 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStringList>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
+#include <QUrl>
 
 #include "gui/frmRun.h"
 #include "gui/QtColour.h"
@@ -27,6 +31,12 @@ GuiHost::GuiHost(QWidget* window) : window_(window) {
     openFileHandler = [this](const FileDialogRequest& request) { return defaultOpenFile(request); };
     saveFileHandler = [this](const FileDialogRequest& request) { return defaultSaveFile(request); };
     modalHandler = [](QDialog& dialog) { dialog.exec(); };
+    printHandler = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, window_);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    urlHandler = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 }
 
 GuiHost::~GuiHost() = default;

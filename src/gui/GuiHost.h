@@ -18,6 +18,8 @@
 class QAbstractButton;
 class QDialog;
 class QLabel;
+class QPrinter;
+class QUrl;
 class QTextEdit;
 class QTimer;
 class QWidget;
@@ -46,6 +48,10 @@ public:
     std::function<QString(const FileDialogRequest&)> openFileHandler;
     std::function<QString(const FileDialogRequest&)> saveFileHandler;
     std::function<void(QDialog&)> modalHandler;
+    // The printer dialog: true when the learner chose to print (the printer is set up then).
+    std::function<bool(QPrinter&)> printHandler;
+    // Opens a page in the desktop's browser; false when it could not.
+    std::function<bool(const QUrl&)> urlHandler;
 
     // The widgets the host writes into.
     void attach(QTextEdit* messagePane, QLabel* statusNote, QAbstractButton* editModeButton,
@@ -63,6 +69,8 @@ public:
     QString chooseOpenFile(const FileDialogRequest& request) override { return openFileHandler(request); }
     QString chooseSaveFile(const FileDialogRequest& request) override { return saveFileHandler(request); }
     void showModal(QDialog& dialog) { modalHandler(dialog); }
+    bool choosePrinter(QPrinter& printer) { return printHandler(printer); }
+    bool openUrl(const QUrl& url) { return urlHandler(url); }
 
     void beep() override;
     BoxAnswer messageBox(const QString& text, const QString& title, BoxIcon icon,

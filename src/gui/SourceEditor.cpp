@@ -113,6 +113,13 @@ void SourceEditor::setTypingColour() {
     mergeCurrentCharFormat(ColourFormat(colours::Typing));
 }
 
+void SourceEditor::clearText() {
+    QTextCursor cursor(document());
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    setTextCursor(cursor);
+}
+
 void SourceEditor::CheckCurrentLine() {
     QTextCursor cursor = textCursor();
     const int position = cursor.selectionStart();

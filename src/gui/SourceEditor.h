@@ -46,6 +46,8 @@ public:
     void PasteText();
     // Text typed from now on shows in the typing colour.
     void setTypingColour();
+    // The whole text goes, as one step that undo brings back.
+    void clearText();
 
   signals:
     // Any key went down in the editor: the program counts as modified.

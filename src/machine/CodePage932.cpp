@@ -149,8 +149,14 @@ bool isValidUtf8(const QByteArray& bytes) {
     return true;
 }
 
-QString decodeTextFile(const QByteArray& bytes) {
-    if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
+QString decodeTextFile(const QByteArray& bytes, int& badLine) {
+    badLine = 0;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        if (isValidUtf8(bytes.mid(3))) return QString::fromUtf8(bytes.mid(3));
+        const QString text = QString::fromUtf8(bytes.mid(3));
+        badLine = static_cast<int>(text.left(text.indexOf(QChar::ReplacementCharacter)).count(QLatin1Char('\n'))) + 1;
+        return text;
+    }
     bool ascii = true;
     for (char c : bytes)
         if (static_cast<unsigned char>(c) >= 0x80) {
@@ -158,7 +164,49 @@ QString decodeTextFile(const QByteArray& bytes) {
             break;
         }
     if (!ascii && isValidUtf8(bytes)) return QString::fromUtf8(bytes);
-    return decode(bytes);
+    bool clean = false;
+    const QString text = fromCp932(bytes, clean);
+    if (!clean) {
+        const qsizetype at = text.indexOf(QChar::ReplacementCharacter);
+        badLine = static_cast<int>(text.left(at < 0 ? text.size() : at).count(QLatin1Char('\n'))) + 1;
+    }
+    return text;
+}
+
+QString decodeTextFile(const QByteArray& bytes) {
+    int badLine = 0;
+    return decodeTextFile(bytes, badLine);
+}
+
+QVector<UnstorableCharacter> unstorableCharacters(const QString& text, int limit) {
+    QVector<UnstorableCharacter> found;
+    bool clean = false;
+    toCp932(text, clean);
+    if (clean) return found;
+    int line = 1;
+    for (qsizetype i = 0; i < text.size() && found.size() < limit; ++i) {
+        if (text[i] == QLatin1Char('\n')) {
+            ++line;
+            continue;
+        }
+        if (text[i].unicode() < 0x80) continue;
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        if (codeOf(character) < 0) found.push_back({line, character});
+        i += length - 1;
+    }
+    return found;
+}
+
+FileEncoding encodingFor(const QString& text) {
+    bool clean = false;
+    toCp932(text, clean);
+    return clean ? FileEncoding::CodePage932 : FileEncoding::Utf8WithBom;
+}
+
+QByteArray encodeFile(const QString& text, FileEncoding encoding) {
+    if (encoding == FileEncoding::CodePage932) return encode(text);
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
 }  // namespace kv::cp932

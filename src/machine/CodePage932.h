@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QVector>
 
 namespace kv::cp932 {
 
@@ -23,5 +24,27 @@ bool isValidUtf8(const QByteArray& bytes);
 // A text file as learners bring it: UTF-8 when it starts with a byte order mark or is valid UTF-8
 // holding non-ASCII characters, code page 932 otherwise.
 QString decodeTextFile(const QByteArray& bytes);
+// The same, telling where the bytes are no code page 932: the 1-based line of the first invalid
+// sequence, 0 when the text decoded cleanly.
+QString decodeTextFile(const QByteArray& bytes, int& badLine);
+
+// A character the code page lacks, with the 1-based line it stands on.
+struct UnstorableCharacter {
+    int line = 0;
+    QString character;  // one character or one surrogate pair
+    friend bool operator==(const UnstorableCharacter& a, const UnstorableCharacter& b) {
+        return a.line == b.line && a.character == b.character;
+    }
+};
+// The first characters of the text (at most limit of them) that code page 932 cannot store, in
+// order; empty when it can store the whole text.
+QVector<UnstorableCharacter> unstorableCharacters(const QString& text, int limit);
+
+// How the program writes a text file: code page 932, or UTF-8 with a byte order mark for a text
+// that holds characters the code page lacks (the readers accept both).
+enum class FileEncoding { CodePage932, Utf8WithBom };
+// Code page 932 when it can store the whole text, else UTF-8 with a byte order mark.
+FileEncoding encodingFor(const QString& text);
+QByteArray encodeFile(const QString& text, FileEncoding encoding);
 
 }  // namespace kv::cp932

@@ -137,7 +137,8 @@ bool readLines(const QString& path, QStringList& lines) {
     const bool cut = bytes.size() > kMaxSize;
     if (cut) bytes.truncate(bytes.lastIndexOf('\n', kMaxSize - 1) + 1);
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
-    lines = cp932::decode(bytes).split(lineBreak);
+    const bool utf8 = bytes.startsWith("\xEF\xBB\xBF");
+    lines = (utf8 ? QString::fromUtf8(bytes.mid(3)) : cp932::decode(bytes)).split(lineBreak);
     if (lines.last().isEmpty()) lines.removeLast();
     return true;
 }
@@ -186,7 +187,8 @@ bool WriteSettings(const Settings& s, const QString& path, const QDate& date) {
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(cp932::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    const QString text = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    file.write(cp932::encodeFile(text, cp932::encodingFor(text)));
     return file.commit();
 }
 

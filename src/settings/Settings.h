@@ -50,7 +50,9 @@ void SetDefaults(Settings& settings, double twipsPerPixel, const QString& progra
 // the values read so far stay, the load-initial-file setting becomes 0 and the first-start flag 1.
 // Returns false on failure.
 bool ReadSettings(Settings& settings, const QString& path);
-// Writes the file anew, code page 932 with CR LF; returns false on failure (never a message).
+// Writes the file anew with CR LF, in code page 932, or in UTF-8 with a byte order mark when the
+// code page cannot store a name in it (a folder name, a recent file); returns false on failure
+// (never a message). Reading accepts both.
 // The second line is the date in the system's long date format.
 bool WriteSettings(const Settings& settings, const QString& path, const QDate& date = QDate::currentDate());
 

@@ -1,8 +1,6 @@
 #include "workbench/ProgramFile.h"
 
-#include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringList>
 
 #include "machine/CodePage932.h"
@@ -24,13 +22,12 @@ QStringList linesOf(const QString& text) {
 
 ProgramText ReadProgramFile(const QString& path, Boxes& host) {
     ProgramText result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return result;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return result;
+    result.read = ReadTextFile(path);
+    if (result.read.problem != ReadProblem::None) return result;
     result.status = 0;
-    if (bytes.isEmpty()) return result;
-    QStringList lines = linesOf(cp932::decodeTextFile(bytes));
+    if (result.read.text.isEmpty()) return result;
+    QStringList lines = linesOf(result.read.text);
+    result.read.text.clear();
     if (lines.isEmpty()) lines << QString();
     if (lines.first() != QString::fromUtf16(kProgramFileHeader)) {
         host.messageBox(QStringLiteral("『KavoraⅡ』のファイルではありません。\n形式を変更します。"),
@@ -45,13 +42,14 @@ ProgramText ReadProgramFile(const QString& path, Boxes& host) {
     return result;
 }
 
-bool WriteProgramFile(const QString& path, const QString& text) {
+QString ProgramFileText(const QString& text) {
     QString content = QString::fromUtf16(kProgramFileHeader) + QStringLiteral("\r\n") + text + QStringLiteral("\r\n");
     content.replace(QRegularExpression(QStringLiteral("\r?\n")), QStringLiteral("\r\n"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(cp932::encode(content));
-    return file.commit();
+    return content;
+}
+
+WriteProblem WriteProgramFile(const QString& path, const QString& text, cp932::FileEncoding encoding) {
+    return WriteTextFile(path, cp932::encodeFile(ProgramFileText(text), encoding));
 }
 
 }  // namespace kv

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "host/Host.h"
+#include "workbench/ProgramFile.h"
 #include "workbench/Workbench.h"
 
 namespace kv::cli {
@@ -26,9 +28,9 @@ QString programFolder() { return QCoreApplication::applicationDirPath(); }
 bool loadSettings(Workbench& bench, const QString& settingsFile) { return bench.LoadSettingsFrom(settingsFile, 15.0); }
 
 bool loadSource(Workbench& bench, const QString& path, QString& source) {
-    const std::optional<QString> text = bench.document.ReadProgram(path);
-    if (!text) return false;
-    source = *text;
+    const ProgramText program = ReadProgramFile(path, bench.host());
+    if (program.status != 0) return false;
+    source = program.text;
     return true;
 }
 
