@@ -119,8 +119,8 @@ std::optional<cp932::FileEncoding> ProgramDocument::ChooseEncoding(const QString
     return cp932::FileEncoding::Utf8WithBom;
 }
 
-bool ProgramDocument::Write(const QString& path, const QString& contents) {
-    const std::optional<cp932::FileEncoding> encoding = ChooseEncoding(contents);
+bool ProgramDocument::Write(const QString& path, const QString& text, const QString& contents) {
+    const std::optional<cp932::FileEncoding> encoding = ChooseEncoding(text);
     if (!encoding) return false;
     const WriteProblem problem = WriteTextFile(path, cp932::encodeFile(contents, *encoding));
     if (problem == WriteProblem::None) return true;
@@ -137,7 +137,7 @@ bool ProgramDocument::Save(const QString& text) {
     const BoxAnswer answer =
         boxes_.messageBox(QStringLiteral("「") + fileName_ + QStringLiteral("」で上書きしてよろしいですか？"),
                           QStringLiteral("確認"), BoxIcon::None, BoxButtons::YesNo);
-    if (answer == BoxAnswer::Yes && !Write(fileName_, ProgramFileText(text))) return false;
+    if (answer == BoxAnswer::Yes && !Write(fileName_, text, ProgramFileText(text))) return false;
     modified_ = false;
     return answer == BoxAnswer::Yes;
 }
@@ -146,7 +146,7 @@ bool ProgramDocument::SaveAs(const QString& text) {
     const QString path = dialogs_.chooseSaveFile({QStringLiteral("CASLⅡプログラムファイルの保存"),
                                                   QStringLiteral("CASLⅡファイル（*.cs2）|*.cs2"), dialogFolder_,
                                                   QString()});
-    if (path.isEmpty() || !Write(path, ProgramFileText(text))) return false;
+    if (path.isEmpty() || !Write(path, text, ProgramFileText(text))) return false;
     dialogFolder_ = QFileInfo(path).absolutePath();
     Shown(path);
     return true;
@@ -164,7 +164,7 @@ std::optional<QStringList> ProgramDocument::ReadTemplate() {
 }
 
 bool ProgramDocument::StoreTemplate(const QString& text) {
-    if (!Write(programFolderFile(QString::fromUtf16(kTemplateFileName)), WithCrLf(text) + QStringLiteral("\r\n")))
+    if (!Write(programFolderFile(QString::fromUtf16(kTemplateFileName)), text, WithCrLf(text) + QStringLiteral("\r\n")))
         return false;
     modified_ = false;
     return true;
@@ -210,7 +210,7 @@ bool ProgramDocument::SaveList(const QString& kind, const QString& list) {
         if (kind != QLatin1String(dialog.kind)) continue;
         const QString path = dialogs_.chooseSaveFile(
             {QString::fromUtf16(dialog.title), QString::fromUtf16(dialog.filter), QString(), ProposedListName()});
-        return !path.isEmpty() && Write(path, WithCrLf(list) + QStringLiteral("\r\n"));
+        return !path.isEmpty() && Write(path, list, WithCrLf(list) + QStringLiteral("\r\n"));
     }
     return false;
 }

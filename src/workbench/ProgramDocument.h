@@ -107,8 +107,9 @@ private:
     // The encoding for a file of the text: code page 932, or after the learner agrees UTF-8 with a
     // byte order mark; nothing when the learner declines.
     std::optional<cp932::FileEncoding> ChooseEncoding(const QString& text);
-    // Writes the contents in the chosen encoding; a failure is reported in a box.
-    bool Write(const QString& path, const QString& contents);
+    // Writes the contents of a file made from the text (whose lines the question names) in the
+    // chosen encoding; a failure is reported in a box.
+    bool Write(const QString& path, const QString& text, const QString& contents);
     void readError(const QString& text);
 
     Settings& settings_;

@@ -59,7 +59,9 @@ QString ReadProblemText(const TextFileRead& read, const QString& path) {
 
 WriteProblem WriteTextFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
-    if (info.exists() && (!info.isFile() || !info.isWritable())) return WriteProblem::ReadOnly;
+    // A file whose owner may not write it is protected, even from a user (root) the system would let.
+    const bool protectedFile = !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
+    if (info.exists() && (!info.isFile() || protectedFile)) return WriteProblem::ReadOnly;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return WriteProblem::Failed;
     const bool written = file.write(bytes) == bytes.size();

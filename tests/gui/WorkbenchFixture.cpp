@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QPrinter>
+#include <QUrl>
 #include <QTest>
 
 #include "machine/CodePage932.h"
@@ -51,6 +53,23 @@ FormMain& WorkbenchFixture::start(const QString& commandLine) {
         const QString answer = saveAnswers.front();
         saveAnswers.pop_front();
         return answer;
+    };
+    host.openFileHandler = [this](const FileDialogRequest& request) {
+        openRequests.push_back(request);
+        if (openAnswers.empty()) return QString();
+        const QString answer = openAnswers.front();
+        openAnswers.pop_front();
+        return answer;
+    };
+    host.printHandler = [this](QPrinter& printer) {
+        if (printInto.isEmpty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printInto);
+        return true;
+    };
+    host.urlHandler = [this](const QUrl& url) {
+        openedUrls << url.toLocalFile();
+        return true;
     };
     host.modalHandler = [this](QDialog& dialog) { modalWindows << dialog.objectName(); };
     host.inputHandler = [](const QString&, const QString&) { return QString(); };

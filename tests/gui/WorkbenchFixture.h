@@ -45,6 +45,11 @@ public:
     BoxRecorder boxes;
     std::deque<QString> saveAnswers;  // empty: the dialog is cancelled
     QVector<FileDialogRequest> saveRequests;
+    std::deque<QString> openAnswers;  // empty: the dialog is cancelled
+    QVector<FileDialogRequest> openRequests;
+    // The printer dialog prints into this PDF file; empty: the dialog is cancelled.
+    QString printInto;
+    QStringList openedUrls;
     QStringList modalWindows;  // object names
 
 private:
