@@ -3,6 +3,7 @@
 // it starts with the sample program) in a 1000 x 700 window, clicks its buttons and saves pictures
 // of the window as the screen shows it:
 //   edit-mode.png          the sample program in the editor
+//   file-menu.png          the file menu open over it
 //   assemble-success.png   after "アセンブル"
 //   assemble-failure.png   after "アセンブル" on the sample with two faulty lines
 //   edit-after-failure.png back in edit mode, the faulty lines in red
@@ -24,6 +25,8 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -52,6 +55,17 @@ void Settle(int milliseconds) {
 bool Shoot(QWidget& window, const QString& path) {
     Settle(600);
     const QPixmap picture = window.screen()->grabWindow(window.winId());
+    const bool saved = picture.save(path);
+    std::printf("%s %s (%dx%d)\n", saved ? "saved" : "FAILED", qPrintable(path), picture.width(),
+                picture.height());
+    return saved;
+}
+
+// The screen within the window's frame, with whatever pop-up lies over it.
+bool ShootScreenOver(QWidget& window, const QString& path) {
+    Settle(600);
+    const QRect area = window.frameGeometry();
+    const QPixmap picture = window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
     const bool saved = picture.save(path);
     std::printf("%s %s (%dx%d)\n", saved ? "saved" : "FAILED", qPrintable(path), picture.width(),
                 picture.height());
@@ -139,6 +153,11 @@ int main(int argc, char** argv) {
     kv::FormMain& window = *started;
     window.move(0, 0);
     bool ok = Shoot(window, output.filePath(QStringLiteral("edit-mode.png")));
+
+    QMenu* file = window.findChild<QMenu*>(QStringLiteral("mn10"));
+    file->popup(window.menuBar()->mapToGlobal(window.menuBar()->actionGeometry(file->menuAction()).bottomLeft()));
+    ok = ShootScreenOver(window, output.filePath(QStringLiteral("file-menu.png"))) && ok;
+    file->close();
 
     Click(window, "Command002");
     ok = Shoot(window, output.filePath(QStringLiteral("assemble-success.png"))) && ok;
