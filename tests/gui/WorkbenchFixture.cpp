@@ -47,20 +47,18 @@ FormMain& WorkbenchFixture::start(const QString& commandLine) {
                                        screen);
     GuiHost& host = form_->host();
     boxes.install(host);
-    host.saveFileHandler = [this](const FileDialogRequest& request) {
-        saveRequests.push_back(request);
-        if (saveAnswers.empty()) return QString();
-        const QString answer = saveAnswers.front();
-        saveAnswers.pop_front();
-        return answer;
+    // A file dialog keeps its request and answers with the next name of its list.
+    const auto answering = [](std::deque<QString>& answers, QVector<FileDialogRequest>& requests) {
+        return [&answers, &requests](const FileDialogRequest& request) {
+            requests.push_back(request);
+            if (answers.empty()) return QString();
+            const QString answer = answers.front();
+            answers.pop_front();
+            return answer;
+        };
     };
-    host.openFileHandler = [this](const FileDialogRequest& request) {
-        openRequests.push_back(request);
-        if (openAnswers.empty()) return QString();
-        const QString answer = openAnswers.front();
-        openAnswers.pop_front();
-        return answer;
-    };
+    host.saveFileHandler = answering(saveAnswers, saveRequests);
+    host.openFileHandler = answering(openAnswers, openRequests);
     host.printHandler = [this](QPrinter& printer) {
         if (printInto.isEmpty()) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
