@@ -96,6 +96,13 @@ QByteArray encode(const QString& text) {
     return toCp932(text, clean);
 }
 
+std::optional<QByteArray> encodeExactly(const QString& text) {
+    bool clean = false;
+    QByteArray bytes = toCp932(text, clean);
+    if (!clean) return std::nullopt;
+    return bytes;
+}
+
 QString decode(const QByteArray& bytes) {
     bool clean = false;
     return fromCp932(bytes, clean);

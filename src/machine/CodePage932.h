@@ -4,11 +4,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace kv::cp932 {
 
 // The text in code page 932; a character the code page lacks becomes "?".
 QByteArray encode(const QString& text);
+// The text in code page 932, or nothing when the code page lacks one of its characters.
+std::optional<QByteArray> encodeExactly(const QString& text);
 // Bytes in code page 932 to text; an invalid sequence becomes U+FFFD.
 QString decode(const QByteArray& bytes);
 // The code of one character (a QString of one character or one surrogate pair): a single byte

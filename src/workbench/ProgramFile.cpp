@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include "editor/TextLines.h"
 #include "machine/CodePage932.h"
 #include "host/Host.h"
 
@@ -52,6 +53,20 @@ bool WriteProgramFile(const QString& path, const QString& text) {
     if (!file.open(QIODevice::WriteOnly)) return false;
     file.write(cp932::encode(content));
     return file.commit();
+}
+
+EncodedProgramFile EncodeProgramFile(const QString& text) {
+    QString content = QString::fromUtf16(kProgramFileHeader) + QLatin1Char('\n') + WithNewlines(text);
+    if (!content.endsWith(QLatin1Char('\n'))) content += QLatin1Char('\n');
+    content.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    EncodedProgramFile file;
+    if (std::optional<QByteArray> bytes = cp932::encodeExactly(content)) {
+        file.bytes = std::move(*bytes);
+        return file;
+    }
+    file.encoding = ProgramFileEncoding::Utf8WithByteOrderMark;
+    file.bytes = QByteArrayLiteral("\xEF\xBB\xBF") + content.toUtf8();
+    return file;
 }
 
 }  // namespace kv
