@@ -5,11 +5,13 @@
 
 int RunFormMainTest(int argc, char** argv);
 int RunFormMainFilesTest(int argc, char** argv);
+int RunFormMainTextTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QTEST_SET_MAIN_SOURCE_PATH
     int failed = RunFormMainTest(argc, argv);
     failed += RunFormMainFilesTest(argc, argv);
+    failed += RunFormMainTextTest(argc, argv);
     return failed;
 }
