@@ -51,6 +51,7 @@ bench: build
 	./bench/bench_cli.sh $(BUILD)/src/app/kavora2-cli
 	@[ ! -x $(BUILD)/bench/bench_editor ] || $(TEST_ENV) ./$(BUILD)/bench/bench_editor
 	@[ ! -x $(BUILD)/bench/bench_gui_run ] || $(TEST_ENV) ./$(BUILD)/bench/bench_gui_run
+	@[ ! -x $(BUILD)/bench/bench_find_replace ] || $(TEST_ENV) ./$(BUILD)/bench/bench_find_replace
 
 # Pictures of the real window under Xvfb (edit, assemble and run mode, the console, the trace options) into docs/.
 screenshots: build

@@ -1,5 +1,6 @@
 #include "editor/LineCheck.h"
 
+#include "editor/TextLines.h"
 #include "settings/Settings.h"
 
 namespace kv {
@@ -72,17 +73,14 @@ FormattedText FormatAndCheckAll(LineChecker& checker, const QString& text, const
     FormattedText formatted;
     if (text.size() <= 1) return formatted;
     formatted.changed = true;
-    qsizetype lineStart = 0;
-    while (lineStart < text.size()) {
-        qsizetype lineEnd = text.indexOf(QLatin1Char('\n'), lineStart);
-        if (lineEnd < 0) lineEnd = text.size();
-        QString line = text.mid(lineStart, lineEnd - lineStart);
-        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
+    for (qsizetype position = 0; position < text.size();) {
+        const TextLine textLine = LineAt(text, position);
+        const QString line = text.mid(textLine.start, textLine.length);
         const ParsedLine parsed = checker.check(line);
         formatted.outcome = parsed.resultClass;
         AppendLine(formatted, parsed, line);
-        if (progress) progress(static_cast<int>(lineStart));
-        lineStart = lineEnd + 1;
+        if (progress) progress(static_cast<int>(textLine.start));
+        position = textLine.next;
     }
     return formatted;
 }

@@ -87,7 +87,7 @@ struct FormattedText {
 // and lets events run.
 using FormatProgress = std::function<void(int position)>;
 
-// Checks every line of the text (lines end at "\n"; a "\r" before it is dropped): correct lines are
+// Checks every line of the text (lines end at CR LF, LF or CR): correct lines are
 // rewritten in columns, comment and erroneous lines kept as they are, blank lines dropped.
 FormattedText FormatAndCheckAll(LineChecker& checker, const QString& text, const FormatProgress& progress);
 

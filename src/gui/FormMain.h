@@ -6,8 +6,9 @@
 // The window's code is split by concern: FormMain.cpp (loading, activation, resizing, state),
 // FormMainPanels.cpp (building the panels), FormMainMenus.cpp (menus), FormMainLayout.cpp
 // (ApplyMode, ArrangePanels, ApplyFontAndRows), FormMainFiles.cpp (files, start-up files, closing),
-// FormMainAssemble.cpp (the mode buttons' commands and the assemble panel) and FormMainRun.cpp (the
-// run buttons, the console window and the trace options window).
+// FormMainAssemble.cpp (the mode buttons' commands and the assemble panel), FormMainRun.cpp (the
+// run buttons, the console window and the trace options window) and FormMainText.cpp (find, replace
+// and the old-CASL conversion).
 
 #include <QMainWindow>
 #include <QString>
@@ -179,6 +180,11 @@ private:
     void PrintList();
     void CopyList();
     void showList(const QString& kind);
+
+    // FormMainText.cpp: find (mn25), replace (mn26) and the old-CASL conversion (mn43).
+    void FindCommand();
+    void ReplaceCommand();
+    void ConvertOldCaslCommand();
 
     // FormMainRun.cpp
     void TraceCommand();

@@ -93,6 +93,9 @@ void FormMain::buildMenus() {
         bench_.document.setModified(true);
     });
     m.edit->addSeparator();
+    Entry(m.edit, QStringLiteral("mn25"), QStringLiteral("検索(&S)"), [this] { FindCommand(); });
+    Entry(m.edit, QStringLiteral("mn26"), QStringLiteral("置換(&R)"), [this] { ReplaceCommand(); });
+    m.edit->addSeparator();
     Entry(m.edit, QStringLiteral("mn28"), QStringLiteral("全て選択(&A)"), [editor] {
         editor->setFocus();
         editor->selectAll();
@@ -114,6 +117,8 @@ void FormMain::buildMenus() {
     m.tools = TopMenu(bar, QStringLiteral("mn40"), QStringLiteral("ツール(&T)"));
     Entry(m.tools, QStringLiteral("mn41"), QStringLiteral("整形と文法チェック(&B)"),
           [this] { FormatAndCheckAll(); });
+    Entry(m.tools, QStringLiteral("mn43"), QStringLiteral("CASLをCASLⅡに変換"),
+          [this] { ConvertOldCaslCommand(); });
 
     // Running is done with the run panel's buttons: the first three entries only name them.
     m.run = TopMenu(bar, QStringLiteral("mn50"), QStringLiteral("実行(&R)"));

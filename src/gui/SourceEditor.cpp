@@ -162,14 +162,26 @@ void SourceEditor::showFormatted(const FormattedText& formatted) {
     QTextDocument* doc = document();
     const bool undo = doc->isUndoRedoEnabled();
     doc->setUndoRedoEnabled(false);
-    QTextCursor cursor(doc);
+    rewriteText(formatted.text, formatted.runs);
+    doc->setUndoRedoEnabled(undo);
+}
+
+void SourceEditor::rewriteText(const QString& text, const QVector<ColouredRun>& runs) {
+    QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
-    for (const ColouredRun& run : formatted.runs)
-        cursor.insertText(formatted.text.mid(run.start, run.length), ColourFormat(run.colour));
+    for (const ColouredRun& run : runs)
+        cursor.insertText(text.mid(run.start, run.length), ColourFormat(run.colour));
     cursor.endEditBlock();
-    doc->setUndoRedoEnabled(undo);
+    setTextCursor(cursor);
+}
+
+void SourceEditor::markFound(const QVector<TextRange>& found) {
+    if (found.isEmpty()) return;
+    colourRanges(found, colours::Mark);
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(std::min(found.last().start, document()->characterCount() - 1));
     setTextCursor(cursor);
 }
 

@@ -31,8 +31,12 @@ public:
     // Checks the part of the current line left of the cursor: a correct line is rewritten in
     // columns, comment and error lines are coloured, an error is reported in a warning box.
     void CheckCurrentLine();
-    // The whole text becomes the formatted text, in its colours.
+    // The whole text becomes the formatted text, in its colours; undo cannot bring back the old one.
     void showFormatted(const FormattedText& formatted);
+    // The whole text becomes a new text in its colours, as one step that undo takes back.
+    void rewriteText(const QString& text, const QVector<ColouredRun>& runs);
+    // Colours the occurrences that find found and leaves the cursor at the start of the last one.
+    void markFound(const QVector<TextRange>& found);
     // Appends one template line in its colours, followed by a line break.
     void AppendColouredLine(const QString& line);
     // Colours parts of lines (line numbers from 0), as an assembly leaves them.

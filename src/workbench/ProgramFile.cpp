@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "editor/TextLines.h"
 #include "machine/CodePage932.h"
 #include "host/Host.h"
 
@@ -50,6 +51,14 @@ QString ProgramFileText(const QString& text) {
 
 WriteProblem WriteProgramFile(const QString& path, const QString& text, cp932::FileEncoding encoding) {
     return WriteTextFile(path, cp932::encodeFile(ProgramFileText(text), encoding));
+}
+
+EncodedProgramFile EncodeProgramFile(const QString& text) {
+    QString contents = QString::fromUtf16(kProgramFileHeader) + QLatin1Char('\n') + WithNewlines(text);
+    if (!contents.endsWith(QLatin1Char('\n'))) contents += QLatin1Char('\n');
+    contents.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const cp932::FileEncoding encoding = cp932::encodingFor(contents);
+    return {cp932::encodeFile(contents, encoding), encoding};
 }
 
 }  // namespace kv

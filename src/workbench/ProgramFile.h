@@ -2,6 +2,7 @@
 // Program files: the header line ";*** [KavoraⅡ] ***", then the source, with CR LF, in code page
 // 932 (or UTF-8 with a byte order mark for a text the code page cannot store).
 
+#include <QByteArray>
 #include <QString>
 
 #include "machine/CodePage932.h"
@@ -30,5 +31,16 @@ QString ProgramFileText(const QString& text);
 // Writes the program file in the encoding.
 WriteProblem WriteProgramFile(const QString& path, const QString& text,
                               cp932::FileEncoding encoding = cp932::FileEncoding::CodePage932);
+
+struct EncodedProgramFile {
+    QByteArray bytes;
+    cp932::FileEncoding encoding = cp932::FileEncoding::CodePage932;
+};
+
+// The bytes of a program file holding the text: the header line, the text and one line break at the
+// end (none added when the text already ends with one), every line break as CR LF. Code page 932
+// when it can store every character of the text; otherwise UTF-8 with a byte order mark, so that no
+// character is lost (ReadProgramFile reads both).
+EncodedProgramFile EncodeProgramFile(const QString& text);
 
 }  // namespace kv

@@ -1,6 +1,11 @@
 # Runs kavora2-cli with ARGS ("|"-separated), standard input from STDIN (optional), and compares its
-# standard output with the file EXPECTED and its exit status with EXIT.
+# standard output with the file EXPECTED and its exit status with EXIT. With WRITTEN, the file the
+# command writes is compared with EXPECTED instead, and standard output must be empty; with ERRORS,
+# standard error must equal that file.
 string(REPLACE "|" ";" arguments "${ARGS}")
+if(WRITTEN)
+  file(REMOVE "${WRITTEN}")
+endif()
 if(STDIN)
   set(input INPUT_FILE "${STDIN}")
 else()
@@ -10,6 +15,22 @@ execute_process(COMMAND "${CLI}" ${arguments} ${input}
                 OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status
                 WORKING_DIRECTORY "${DIR}")
 file(READ "${EXPECTED}" expected)
+if(WRITTEN)
+  if(NOT actual STREQUAL "")
+    message(FATAL_ERROR "standard output is not empty:\n${actual}")
+  endif()
+  if(EXISTS "${WRITTEN}")
+    file(READ "${WRITTEN}" actual)
+  else()
+    set(actual "<${WRITTEN} was not written>")
+  endif()
+endif()
+if(ERRORS)
+  file(READ "${ERRORS}" expected_errors)
+  if(NOT errors STREQUAL expected_errors)
+    message(FATAL_ERROR "standard error differs from ${ERRORS}:\n${errors}")
+  endif()
+endif()
 if(NOT actual STREQUAL expected)
   get_filename_component(name "${EXPECTED}" NAME)
   file(WRITE "${OUT}/${name}.actual" "${actual}")

@@ -155,6 +155,20 @@ TEST_F(LineCheckTest, FormatEdgeTexts) {
     EXPECT_EQ(error.runs.last(), (ColouredRun{21, 5, colours::ErrorLine}));
 }
 
+// Lines end at LF, CR LF or a lone CR: every form gives the same lines, none is read as one long
+// line with a break inside.
+TEST_F(LineCheckTest, FormatSplitsLinesTheSameWayWhateverTheirBreaks) {
+    const QString expected =
+        QStringLiteral("MAIN      START     \n          RET       \n          END       \n");
+    for (const QString& text :
+         {QStringLiteral("main start\n ret\n end"), QStringLiteral("main start\r\n ret\r\n end\r\n"),
+          QStringLiteral("main start\r ret\r end\r"), QStringLiteral("main start\r\n ret\r end\n")}) {
+        const FormattedText f = format(text);
+        EXPECT_EQ(f.text, expected) << text.toStdString();
+        EXPECT_EQ(f.runs, (QVector<ColouredRun>{{0, static_cast<int>(expected.size()), colours::Black}}));
+    }
+}
+
 TEST_F(LineCheckTest, TemplateLineColours) {
     EXPECT_TRUE(TemplateLineRuns(QString()).isEmpty());
     EXPECT_EQ(TemplateLineRuns(QStringLiteral("; head")), (QVector<ColouredRun>{{0, 6, colours::Comment}}));

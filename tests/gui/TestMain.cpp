@@ -6,6 +6,7 @@
 int RunFormMainTest(int argc, char** argv);
 int RunFormMainFilesTest(int argc, char** argv);
 int RunFileCommandsTest(int argc, char** argv);
+int RunFormMainTextTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
     int failed = RunFormMainTest(argc, argv);
     failed += RunFormMainFilesTest(argc, argv);
     failed += RunFileCommandsTest(argc, argv);
+    failed += RunFormMainTextTest(argc, argv);
     return failed;
 }

@@ -17,17 +17,29 @@ inline constexpr char kUsage[] =
     "      IN reads one line of standard input per execution; the end of standard input ends the\n"
     "      run as \"実行終了\" would. --records reads IN's records from a virtual file device text\n"
     "      instead, --eof sets its end-of-file value; --max-steps stops the run after N instructions.\n"
+    "  kavora2-cli convert FILE [--mode 0|1] [-o OUT] [--settings FILE]\n"
+    "      Converts an old CASL program to CASL II as the workbench's \"CASLをCASLⅡに変換\" does:\n"
+    "      EXIT, LEA, ADD, SUB, JMP and EOR become RET, LAD, ADDA, SUBA, JUMP and XOR; a JPZ\n"
+    "      instruction becomes a JZE line and a JPL line (the label stays on the first). Then every\n"
+    "      line is checked and formatted in columns. --mode 1 (the default) keeps each old line as a\n"
+    "      comment \";旧\" and marks the converted lines; --mode 0 leaves no comments. The program\n"
+    "      file goes to OUT or standard output: the header line, the text, CR LF line ends, in\n"
+    "      code page 932, or in UTF-8 with a byte order mark when a character does not fit it.\n"
+    "      Lines that still fail the grammar are listed on standard error as OUT:LINE: [code]\n"
+    "      message: \"text\" (\"-\" for standard output; the header is line 1).\n"
     "\n"
-    "FILE is a program file (\";*** [KavoraⅡ] ***\" header) or plain CASL II text, in code page 932\n"
+    "FILE is a program file (\";*** [KavoraⅡ] ***\" header) or plain (old) CASL text, in code page 932\n"
     "or UTF-8. Without --settings the defaults are used (user area #8000, initial value #7FFF,\n"
     "column widths 10, 10, 20); the workbench's own settings file is never read or written.\n"
     "Boxes the workbench would show are written to standard error.\n"
     "\n"
     "Exit status: asm: 0 assembled and linked, 1 assembly or link failed, 2 usage or file error.\n"
     "run: 0 \"■正常終了\", 1 assembly or link failure, 2 usage or file error, 3 \"■異常終了\",\n"
-    "4 \"■強制終了\".\n";
+    "4 \"■強制終了\". convert: 0 converted, 1 converted but some lines fail the grammar, 2 usage or\n"
+    "file error.\n";
 
 int AsmCommand(QStringList args);
 int RunCommand(QStringList args);
+int ConvertCommand(QStringList args);
 
 }  // namespace kv::cli

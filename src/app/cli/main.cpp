@@ -1,4 +1,4 @@
-// kavora2-cli: the workbench's assembler and runner on the command line.
+// kavora2-cli: the workbench's assembler, runner and old-CASL conversion on the command line.
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     const QString command = args.takeFirst();
     if (command == QLatin1String("asm")) return kv::cli::AsmCommand(args);
     if (command == QLatin1String("run")) return kv::cli::RunCommand(args);
+    if (command == QLatin1String("convert")) return kv::cli::ConvertCommand(args);
     std::fprintf(stderr, "kavora2-cli: unknown command '%s' (try --help)\n", qPrintable(command));
     return 2;
 }

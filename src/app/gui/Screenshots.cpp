@@ -7,6 +7,7 @@
 //   assemble-success.png   after "アセンブル"
 //   assemble-failure.png   after "アセンブル" on the sample with two faulty lines
 //   edit-after-failure.png back in edit mode, the faulty lines in red
+//   find-replace.png       the same after "検索" of LOOP (in blue), the replace window over it
 //   title-window.png       the version window of the Help menu
 //   run-registers.png      run mode on a second program after "スタート" and eight steps, with a
 //                          breakpoint set: the register tab and the highlighted line
@@ -25,6 +26,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -61,8 +63,8 @@ bool Shoot(QWidget& window, const QString& path) {
     return saved;
 }
 
-// The screen within the window's frame, with whatever pop-up lies over it.
-bool ShootScreenOver(QWidget& window, const QString& path) {
+// The screen where the window is, with whatever lies over it (a pop-up menu, a dialog in front of it).
+bool ShootArea(QWidget& window, const QString& path) {
     Settle(600);
     const QRect area = window.frameGeometry();
     const QPixmap picture = window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
@@ -156,7 +158,7 @@ int main(int argc, char** argv) {
 
     QMenu* file = window.findChild<QMenu*>(QStringLiteral("mn10"));
     file->popup(window.menuBar()->mapToGlobal(window.menuBar()->actionGeometry(file->menuAction()).bottomLeft()));
-    ok = ShootScreenOver(window, output.filePath(QStringLiteral("file-menu.png"))) && ok;
+    ok = ShootArea(window, output.filePath(QStringLiteral("file-menu.png"))) && ok;
     file->close();
 
     Click(window, "Command002");
@@ -172,6 +174,26 @@ int main(int argc, char** argv) {
     Click(window, "Command001");
     ok = Shoot(window, output.filePath(QStringLiteral("edit-after-failure.png"))) && ok;
 
+    // "検索" of LOOP, then "置換" of GR8 by GR1 with its window over the editor; the boxes that
+    // report the counts answer themselves.
+    kv::GuiHost& host = window.host();
+    host.boxHandler = [](const kv::BoxRequest&) { return kv::BoxAnswer::Ok; };
+    host.modalHandler = [](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("LOOP"));
+        dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    };
+    window.findChild<QAction*>(QStringLiteral("mn25"))->trigger();
+    host.modalHandler = [&](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("GR8"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("GR1"));
+        dialog.show();
+        dialog.move(window.geometry().right() - dialog.frameGeometry().width() - 20,
+                    window.geometry().top() + 300);
+        ok = ShootArea(window, output.filePath(QStringLiteral("find-replace.png"))) && ok;
+        dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    };
+    window.findChild<QAction*>(QStringLiteral("mn26"))->trigger();
+
     window.host().modalHandler = [&](QDialog& dialog) {
         dialog.show();
         ok = Shoot(dialog, output.filePath(QStringLiteral("title-window.png"))) && ok;
@@ -180,8 +202,6 @@ int main(int argc, char** argv) {
     window.findChild<QAction*>(QStringLiteral("mn93"))->trigger();
 
     // Run mode: the boxes of the step modes answer themselves; IN in a step reads "CASL".
-    kv::GuiHost& host = window.host();
-    host.boxHandler = [](const kv::BoxRequest&) { return kv::BoxAnswer::Ok; };
     host.inputHandler = [](const QString&, const QString&) { return QStringLiteral("CASL"); };
     editor.setPlainText(kRunProgram);
     window.FormatAndCheckAll();
