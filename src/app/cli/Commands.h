@@ -17,6 +17,16 @@ inline constexpr char kUsage[] =
     "      IN reads one line of standard input per execution; the end of standard input ends the\n"
     "      run as \"実行終了\" would. --records reads IN's records from a virtual file device text\n"
     "      instead, --eof sets its end-of-file value; --max-steps stops the run after N instructions.\n"
+    "  kavora2-cli dump FILE (--radix ADDR,COUNT[,COLUMNS] | --2d ADDR,WIDTH,LINES[,NOTATION]\n"
+    "                         | --bits ADDR,WIDTH,LINES[,FORM]) [the options of run]\n"
+    "      Runs FILE as run does, then writes an advanced memory dump into the transcript as the\n"
+    "      console's \"ダンプ\" does. --radix: COUNT words (1-256) from ADDR, one per line, in the\n"
+    "      COLUMNS named by letters (b binary, s signed, u unsigned, h hexadecimal, c character;\n"
+    "      default bsuhc). --2d: LINES lines (1-50) of WIDTH words (1-20) in one NOTATION (s, u, h\n"
+    "      or c; default s). --bits: LINES lines (1-50) of WIDTH words (1-5) as ones and zeros\n"
+    "      (FORM d, the default) or as squares (FORM s). ADDR is #hhhh inside the user area; the\n"
+    "      \"#\" may be left out (a shell takes it for a comment unless it is quoted). The values\n"
+    "      are checked as the dump's options window checks them, before the run.\n"
     "\n"
     "FILE is a program file (\";*** [KavoraⅡ] ***\" header) or plain CASL II text, in code page 932\n"
     "or UTF-8. Without --settings the defaults are used (user area #8000, initial value #7FFF,\n"
@@ -25,9 +35,10 @@ inline constexpr char kUsage[] =
     "\n"
     "Exit status: asm: 0 assembled and linked, 1 assembly or link failed, 2 usage or file error.\n"
     "run: 0 \"■正常終了\", 1 assembly or link failure, 2 usage or file error, 3 \"■異常終了\",\n"
-    "4 \"■強制終了\".\n";
+    "4 \"■強制終了\". dump: as run, and 2 for a dump value the dialog would refuse.\n";
 
 int AsmCommand(QStringList args);
 int RunCommand(QStringList args);
+int DumpCommand(QStringList args);
 
 }  // namespace kv::cli

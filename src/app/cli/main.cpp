@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     const QString command = args.takeFirst();
     if (command == QLatin1String("asm")) return kv::cli::AsmCommand(args);
     if (command == QLatin1String("run")) return kv::cli::RunCommand(args);
+    if (command == QLatin1String("dump")) return kv::cli::DumpCommand(args);
     std::fprintf(stderr, "kavora2-cli: unknown command '%s' (try --help)\n", qPrintable(command));
     return 2;
 }
