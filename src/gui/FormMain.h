@@ -7,7 +7,8 @@
 // FormMainPanels.cpp (building the panels), FormMainMenus.cpp (menus), FormMainLayout.cpp
 // (ApplyMode, ArrangePanels, ApplyFontAndRows), FormMainFiles.cpp (files, start-up files, closing),
 // FormMainAssemble.cpp (the mode buttons' commands and the assemble panel) and FormMainRun.cpp (the
-// run buttons, the console window and the trace options window).
+// run buttons, the console window and the trace options window), FormMainTools.cpp (the options, the
+// dumps and the input device window).
 
 #include <QMainWindow>
 #include <QString>
@@ -28,6 +29,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QStatusBar;
 class QPushButton;
 class QTextEdit;
 class QTimer;
@@ -38,6 +40,7 @@ struct Session;
 class RunPanel;
 class SourceEditor;
 class frmRun;
+class frmDmpOption;
 
 // Where the workbench keeps its own files, and the command line it was started with.
 struct StartupInfo {
@@ -185,6 +188,15 @@ private:
     // The main window closes: a run, an input wait and automatic running end, the console closes.
     void endRunForExit();
 
+    // FormMainTools.cpp
+    void ShowOptions();      // mn45
+    void ShowDumpWindow();   // mn55, Command4 7
+    void ShowDumpOptions();  // mn55A after the console, and the console's "ダンプ"
+    void ShowFileDevice();   // mn59
+    void applyChangedSettings();
+    void buildDeviceIndicator(QStatusBar* bar);
+    void showDeviceIndicator();
+
     Session& session_;
     StartupInfo startup_;
     FixedFont font_;
@@ -212,6 +224,8 @@ private:
     QTimer* timer400_ = nullptr;    // Timer400: paces automatic running
     Menus menus_;
     Status status_;
+    frmDmpOption* dumpOptions_ = nullptr;  // kept while hidden after a dump
+    QWidget* deviceIndicator_ = nullptr;   // shown while IN reads the virtual file device
 };
 
 }  // namespace kv

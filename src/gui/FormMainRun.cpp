@@ -18,6 +18,7 @@ void FormMain::Command4_Click(int index) {
         case 3: run_.StepButton(); break;
         case 4: run_.StartAuto(); break;
         case 5: run_.EndButton(); break;
+        case 7: ShowDumpWindow(); break;
         default: break;
     }
 }
@@ -39,6 +40,7 @@ bool FormMain::ShowTraceOptions() {
 frmRun* FormMain::createConsole() {
     frmRun::Commands commands;
     commands.trace = [this] { TraceCommand(); };
+    commands.dump = [this] { ShowDumpOptions(); };
     commands.showMainWindow = [this] {
         show();
         raise();

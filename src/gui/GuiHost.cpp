@@ -25,6 +25,10 @@ GuiHost::GuiHost(QWidget* window) : window_(window) {
         return defaultInput(title, prompt);
     };
     saveFileHandler = [this](const FileDialogRequest& request) { return defaultSaveFile(request); };
+    openFileHandler = [this](const FileDialogRequest& request) { return defaultOpenFile(request); };
+    folderHandler = [this](const QString& title, const QString& folder) {
+        return QFileDialog::getExistingDirectory(window_, title, folder);
+    };
     modalHandler = [](QDialog& dialog) { dialog.exec(); };
 }
 
@@ -244,6 +248,11 @@ QString GuiHost::defaultSaveFile(const FileDialogRequest& request) {
         window_, request.title, QDir(request.folder).filePath(request.proposedName),
         QtFileFilter(request.filter), nullptr,
         QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails);
+}
+
+QString GuiHost::defaultOpenFile(const FileDialogRequest& request) {
+    return QFileDialog::getOpenFileName(window_, request.title, request.folder, QtFileFilter(request.filter),
+                                        nullptr, QFileDialog::HideNameFilterDetails);
 }
 
 QString QtFileFilter(const QString& filter) {

@@ -52,6 +52,9 @@ public:
     std::function<QString(const QString& title, const QString& prompt)> inputHandler;
     // The chosen file name, empty when the learner cancels.
     std::function<QString(const FileDialogRequest&)> saveFileHandler;
+    std::function<QString(const FileDialogRequest&)> openFileHandler;
+    // The folder browser: the chosen folder, empty when the learner cancels.
+    std::function<QString(const QString& title, const QString& folder)> folderHandler;
     std::function<void(QDialog&)> modalHandler;
 
     // The widgets the host writes into.
@@ -68,6 +71,8 @@ public:
     void bringConsoleToFront();
 
     QString chooseSaveFile(const FileDialogRequest& request) { return saveFileHandler(request); }
+    QString chooseOpenFile(const FileDialogRequest& request) { return openFileHandler(request); }
+    QString chooseFolder(const QString& title, const QString& folder) { return folderHandler(title, folder); }
     void showModal(QDialog& dialog) { modalHandler(dialog); }
 
     void beep() override;
@@ -103,6 +108,7 @@ private:
     BoxAnswer defaultBox(const BoxRequest& request);
     QString defaultInput(const QString& title, const QString& prompt);
     QString defaultSaveFile(const FileDialogRequest& request);
+    QString defaultOpenFile(const FileDialogRequest& request);
     frmRun* loadConsole();
     // The console window draws what was collected when events run next.
     void scheduleConsoleSync();

@@ -57,6 +57,19 @@ FormMain& WorkbenchFixture::start(const QString& commandLine) {
         saveAnswers.pop_front();
         return answer;
     };
+    host.openFileHandler = [this](const FileDialogRequest& request) {
+        openRequests.push_back(request);
+        if (openAnswers.empty()) return QString();
+        const QString answer = openAnswers.front();
+        openAnswers.pop_front();
+        return answer;
+    };
+    host.folderHandler = [this](const QString&, const QString&) {
+        if (folderAnswers.empty()) return QString();
+        const QString answer = folderAnswers.front();
+        folderAnswers.pop_front();
+        return answer;
+    };
     host.modalHandler = [this](QDialog& dialog) { modalWindows << dialog.objectName(); };
     host.inputHandler = [](const QString&, const QString&) { return QString(); };
     form_->Form_Load();

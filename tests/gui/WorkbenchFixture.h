@@ -46,6 +46,9 @@ public:
     BoxRecorder boxes;
     std::deque<QString> saveAnswers;  // empty: the dialog is cancelled
     QVector<FileDialogRequest> saveRequests;
+    std::deque<QString> openAnswers;  // likewise for the open dialogs
+    QVector<FileDialogRequest> openRequests;
+    std::deque<QString> folderAnswers;  // likewise for the folder browser
     QStringList modalWindows;  // object names
 
 private:

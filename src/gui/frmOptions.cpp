@@ -1,0 +1,334 @@
+#include "gui/frmOptions.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "assembler/Catalogue.h"
+#include "gui/GuiHost.h"
+#include "machine/WordFormats.h"
+#include "settings/SystemCommand.h"
+#include "workbench/Session.h"
+
+namespace kv {
+
+namespace {
+
+QGroupBox* Frame(QWidget* parent, const QString& name, const QString& caption) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    return frame;
+}
+
+std::array<QRadioButton*, 2> Pair(QWidget* parent, const QString& name, const QString& first,
+                                  const QString& second) {
+    auto* group = new QButtonGroup(parent);
+    std::array<QRadioButton*, 2> pair{new QRadioButton(first, parent), new QRadioButton(second, parent)};
+    for (int i = 0; i < 2; ++i) {
+        pair[i]->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
+        group->addButton(pair[i]);
+    }
+    return pair;
+}
+
+QCheckBox* Check(QWidget* parent, const QString& name, const QString& caption) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    return box;
+}
+
+QLineEdit* Field(QWidget* parent, const QString& name) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    return field;
+}
+
+QLabel* Note(QWidget* parent, const QString& text) {
+    auto* note = new QLabel(text, parent);
+    note->setWordWrap(true);
+    return note;
+}
+
+}  // namespace
+
+frmOptions::frmOptions(Session& session, GuiHost& host, QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      host_(host),
+      found_(session.settings),
+      foundDirectory_(QDir::currentPath()) {
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("オプション"));
+    auto* outer = new QVBoxLayout(this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("SSTab900"));
+    tabs_->addTab(buildGeneralTab(), QStringLiteral("全般"));
+    tabs_->addTab(buildCometTab(), QStringLiteral("COMETⅡ"));
+    tabs_->addTab(buildOtherTab(), QStringLiteral("その他"));
+    outer->addWidget(tabs_);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    const QStringList names{QStringLiteral("cmdOK"), QStringLiteral("cmdCancel"), QStringLiteral("Command1")};
+    const QStringList captions{QStringLiteral("OK"), QStringLiteral("キャンセル"), QStringLiteral("適用")};
+    const std::array<std::function<void()>, 3> commands{
+        [this] { cmdOK_Click(); }, [this] { cmdCancel_Click(); }, [this] { Command1_Click(); }};
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new QPushButton(captions[i], this);
+        button->setObjectName(names[i]);
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+        connect(button, &QPushButton::clicked, this, commands[i]);
+    }
+    outer->addLayout(buttons);
+    Form_Load();
+}
+
+QWidget* frmOptions::buildGeneralTab() {
+    auto* page = new QWidget(this);
+    auto* column = new QVBoxLayout(page);
+
+    QGroupBox* frame1 = Frame(page, QStringLiteral("Frame1"), QStringLiteral("エディタ"));
+    auto* editor = new QGridLayout(frame1);
+    option1_ = Pair(frame1, QStringLiteral("Option1"),
+                    QStringLiteral("構造化エディタ（文法チェックと整形処理あり）"),
+                    QStringLiteral("普通のエディタ（字下げなどが必要な場合）"));
+    editor->addWidget(option1_[0], 0, 0, 1, 2);
+    editor->addWidget(option1_[1], 1, 0);
+    editor->addWidget(Note(frame1, QStringLiteral("次期バージョンでサポート予定です。")), 1, 1);
+    column->addWidget(frame1);
+
+    QGroupBox* frame2 = Frame(page, QStringLiteral("Frame2"), QStringLiteral("起動時の設定"));
+    auto* start = new QVBoxLayout(frame2);
+    check3_ = Check(frame2, QStringLiteral("Check3"), QStringLiteral("起動時にウィンドウを最大化する。"));
+    check1_ =
+        Check(frame2, QStringLiteral("Check1"), QStringLiteral("起動時に「初期ファイル.txt」を読み込む。"));
+    start->addWidget(check3_);
+    start->addWidget(check1_);
+    start->addWidget(Note(frame2, QStringLiteral("前回、終了時のプログラムを読み込むかどうかの指定です。")));
+    column->addWidget(frame2);
+
+    QGroupBox* frame4 =
+        Frame(page, QStringLiteral("Frame4"), QStringLiteral("CASLⅡのソースプログラムのフォルダ"));
+    auto* folder = new QHBoxLayout(frame4);
+    text3_ = Field(frame4, QStringLiteral("Text3"));
+    auto* browse = new QPushButton(QStringLiteral("参照"), frame4);
+    browse->setObjectName(QStringLiteral("Command2"));
+    browse->setAutoDefault(false);
+    connect(browse, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    folder->addWidget(text3_, 1);
+    folder->addWidget(browse);
+    column->addWidget(frame4);
+    column->addStretch();
+    return page;
+}
+
+QWidget* frmOptions::buildCometTab() {
+    auto* page = new QWidget(this);
+    auto* column = new QVBoxLayout(page);
+
+    QGroupBox* frame3 = Frame(page, QStringLiteral("Frame3"), QStringLiteral("ユーザメモリなど"));
+    auto* grid = new QGridLayout(frame3);
+    grid->addWidget(new QLabel(QStringLiteral("ユーザメモリ領域"), frame3), 0, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("（#0000～#9000の16進数で指定）"), frame3), 0, 2, 1, 4);
+    grid->addWidget(new QLabel(QStringLiteral("先頭アドレス"), frame3), 1, 0);
+    text1_ = Field(frame3, QStringLiteral("Text1"));
+    text1_->setFixedWidth(80);
+    grid->addWidget(text1_, 1, 1);
+    endLabel_ = new QLabel(frame3);
+    endLabel_->setObjectName(QStringLiteral("Label4"));
+    grid->addWidget(new QLabel(QStringLiteral("～"), frame3), 1, 2);
+    grid->addWidget(endLabel_, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("までの"), frame3), 1, 4);
+    sizeLabel_ = new QLabel(QStringLiteral("4096"), frame3);
+    sizeLabel_->setObjectName(QStringLiteral("Label6"));
+    grid->addWidget(sizeLabel_, 1, 5);
+    grid->addWidget(new QLabel(QStringLiteral("語"), frame3), 1, 6);
+    grid->addWidget(new QLabel(QStringLiteral("GRとDS確保領域の初期値"), frame3), 2, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("（#hhhhの16進数で指定）"), frame3), 2, 2, 1, 4);
+    text2_ = Field(frame3, QStringLiteral("Text2"));
+    text2_->setFixedWidth(80);
+    grid->addWidget(text2_, 3, 1);
+    grid->setColumnStretch(7, 1);
+    column->addWidget(frame3);
+
+    QGroupBox* frame5 = Frame(page, QStringLiteral("Frame5"),
+                              QStringLiteral("システムオプション（通常は、触らないでください）"));
+    auto* system = new QHBoxLayout(frame5);
+    text4_ = Field(frame5, QStringLiteral("Text4"));
+    text4_->installEventFilter(this);
+    system->addWidget(text4_);
+    column->addWidget(frame5);
+
+    QGroupBox* frame6 = Frame(page, QStringLiteral("Frame6"), QStringLiteral("リテラルから生成されるDC行"));
+    auto* literals = new QHBoxLayout(frame6);
+    // Literals with the same text always share one DC line: the box only says so.
+    check2_ = Check(frame6, QStringLiteral("Check2"), QStringLiteral("同じ値は、DC行を重複させない。"));
+    check2_->setChecked(true);
+    check2_->setEnabled(false);
+    literals->addWidget(check2_);
+    column->addWidget(frame6);
+    column->addStretch();
+    return page;
+}
+
+QWidget* frmOptions::buildOtherTab() {
+    auto* page = new QWidget(this);
+    auto* column = new QVBoxLayout(page);
+
+    QGroupBox* frame33 = Frame(page, QStringLiteral("Frame33"), QStringLiteral("オート実行時の速度"));
+    auto* speed = new QHBoxLayout(frame33);
+    slider1_ = new QSlider(Qt::Horizontal, frame33);
+    slider1_->setObjectName(QStringLiteral("Slider1"));
+    slider1_->setRange(0, 10);
+    slider1_->setSingleStep(1);
+    slider1_->setPageStep(5);
+    slider1_->setTickPosition(QSlider::TicksBelow);
+    // "速い" on the left: the fastest value 10 sits there.
+    slider1_->setInvertedAppearance(true);
+    slider1_->setInvertedControls(true);
+    speed->addWidget(new QLabel(QStringLiteral("速い"), frame33));
+    speed->addWidget(slider1_, 1);
+    speed->addWidget(new QLabel(QStringLiteral("遅い"), frame33));
+    column->addWidget(frame33);
+
+    QGroupBox* frame32 = Frame(page, QStringLiteral("Frame32"), QStringLiteral("実行モードのF式表記"));
+    auto* notation = new QHBoxLayout(frame32);
+    option32_ =
+        Pair(frame32, QStringLiteral("Option32"), QStringLiteral("表示する"), QStringLiteral("表示しない"));
+    notation->addWidget(option32_[0]);
+    notation->addWidget(option32_[1]);
+    notation->addStretch();
+    column->addWidget(frame32);
+
+    QGroupBox* frame31 = Frame(page, QStringLiteral("Frame31"), QStringLiteral("CASL→CASLⅡ変換"));
+    auto* conversion = new QVBoxLayout(frame31);
+    option31_ =
+        Pair(frame31, QStringLiteral("Option31"), QStringLiteral("変換前の行と変換後の行をコメントで示す"),
+             QStringLiteral("コメントを残さない"));
+    conversion->addWidget(option31_[0]);
+    conversion->addWidget(option31_[1]);
+    column->addWidget(frame31);
+    column->addStretch();
+    return page;
+}
+
+void frmOptions::Form_Load() {
+    OptionsEntries entries;
+    const int fault = EntriesFromSettings(session_.settings, entries);
+    setEntries(entries);
+    if (fault != 0) ReportInternalError(host_, QStringLiteral("オプション設定"), fault);
+}
+
+OptionsEntries frmOptions::entries() const {
+    OptionsEntries e;
+    e.editorKind = option1_[1]->isChecked() ? 2 : 1;
+    e.maximiseAtStart = check3_->isChecked();
+    e.loadInitialFile = check1_->isChecked();
+    e.sourceFolder = text3_->text();
+    e.userStart = text1_->text();
+    e.initialValue = text2_->text();
+    e.conversionComments = option31_[0]->isChecked();
+    e.fNotation = option32_[0]->isChecked();
+    e.autoSpeed = slider1_->value();
+    e.systemCommand = text4_->text();
+    return e;
+}
+
+void frmOptions::setEntries(const OptionsEntries& e) {
+    option1_[e.editorKind == 2 ? 1 : 0]->setChecked(true);
+    check3_->setChecked(e.maximiseAtStart);
+    check1_->setChecked(e.loadInitialFile);
+    text3_->setText(e.sourceFolder);
+    text1_->setText(e.userStart);
+    text2_->setText(e.initialValue);
+    option31_[e.conversionComments ? 0 : 1]->setChecked(true);
+    option32_[e.fNotation ? 0 : 1]->setChecked(true);
+    slider1_->setValue(e.autoSpeed);
+    text4_->setText(e.systemCommand);
+    refreshAreaLabels();
+}
+
+void frmOptions::refreshAreaLabels() {
+    endLabel_->setText(FormatHexWord(session_.settings.userEnd()));
+    sizeLabel_->setText(QStringLiteral("4096"));
+}
+
+// Apply: a wrong entry shows its box (a refused system command its error) and nothing changes.
+bool frmOptions::Apply() {
+    if (ApplyOptions(entries(), session_.settings, session_.error, host_) == ApplyOutcome::Refused) {
+        if (session_.error.isSet()) ReportError(session_.error, host_, ReportStyle::Box);
+        return false;
+    }
+    text4_->clear();
+    refreshAreaLabels();
+    if (onSettingsChanged) onSettingsChanged();
+    return true;
+}
+
+void frmOptions::cmdOK_Click() {
+    if (Apply()) accept();
+}
+
+void frmOptions::Command1_Click() {
+    Apply();
+}
+
+void frmOptions::cmdCancel_Click() {
+    reject();
+}
+
+// "キャンセル", the close box and Escape: every setting as the dialog found it, and the folder.
+void frmOptions::done(int result) {
+    if (result == QDialog::Rejected) {
+        session_.settings = found_;
+        QDir::setCurrent(foundDirectory_);
+        if (onSettingsChanged) onSettingsChanged();
+    }
+    QDialog::done(result);
+}
+
+void frmOptions::Command2_Click() {
+    const QString folder =
+        host_.chooseFolder(QStringLiteral("CASLⅡのソースプログラムのフォルダ"), text3_->text());
+    if (!folder.isEmpty()) text3_->setText(QDir::toNativeSeparators(folder));
+}
+
+// Enter in the system command line runs the command at once; the line is emptied either way.
+void frmOptions::Text4_Enter() {
+    const QString command = text4_->text();
+    text4_->clear();
+    switch (RunSystemCommand(command, session_.settings, session_.error)) {
+        case SystemCommandOutcome::Accepted:
+            host_.messageBox(QStringLiteral("システムコマンドを受けつけました。"),
+                             QStringLiteral("システムコマンド "), BoxIcon::Information);
+            if (onSettingsChanged) onSettingsChanged();
+            break;
+        case SystemCommandOutcome::Refused: ReportError(session_.error, host_, ReportStyle::Box); break;
+        case SystemCommandOutcome::Ignored: break;
+    }
+}
+
+bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text4_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Text4_Enter();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace kv
