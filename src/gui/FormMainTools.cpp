@@ -41,13 +41,17 @@ void FormMain::ShowDumpWindow() {
 }
 
 // The window keeps its entries while it is hidden after a dump; cancelled, it goes, and the next
-// one starts from the defaults. Its label list follows the latest assembly.
+// one starts from the defaults. Its label list follows the latest assembly. After a dump the
+// console comes to the front with it.
 void FormMain::ShowDumpOptions() {
     if (!dumpOptions_) dumpOptions_ = new frmDmpOption(session_.machine, host_, this);
     dumpOptions_->SetLabels(session_.assembly.labelList);
     dumpOptions_->setResult(QDialog::Rejected);
     host_.showModal(*dumpOptions_);
-    if (dumpOptions_->result() == QDialog::Accepted) return;
+    if (dumpOptions_->result() == QDialog::Accepted) {
+        host_.bringConsoleToFront();
+        return;
+    }
     delete dumpOptions_;
     dumpOptions_ = nullptr;
 }

@@ -36,6 +36,7 @@ QRadioButton* Choice(QWidget* parent, const QString& name, const QString& captio
     auto* button = new QRadioButton(caption, parent);
     button->setObjectName(name);
     button->setAutoFillBackground(true);
+    button->setBackgroundRole(QPalette::Window);
     group->addButton(button);
     return button;
 }

@@ -58,7 +58,7 @@ frmFileIO::frmFileIO(VirtualFileDevice& device, Session& session, GuiHost& host,
     option2_[device_.inputDevice == InputDevice::VirtualFile ? 1 : 0]->setChecked(true);
     option1_[device_.endOfFileValue == 0 ? 1 : 0]->setChecked(true);
     enableForDevice();
-    resize(640, 620);
+    resize(640, 700);
 }
 
 void frmFileIO::buildControls(const FixedFont& font) {
@@ -123,7 +123,7 @@ void frmFileIO::buildControls(const FixedFont& font) {
     auto* text9 = new QPlainTextEdit(kExplanation.join(QLatin1Char('\n')), this);
     text9->setObjectName(QStringLiteral("Text9"));
     text9->setReadOnly(true);
-    text9->setFixedHeight(150);
+    text9->setFixedHeight(215);
     outer->addWidget(text9);
 }
 

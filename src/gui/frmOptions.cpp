@@ -139,28 +139,27 @@ QWidget* frmOptions::buildCometTab() {
     auto* column = new QVBoxLayout(page);
 
     QGroupBox* frame3 = Frame(page, QStringLiteral("Frame3"), QStringLiteral("ユーザメモリなど"));
-    auto* grid = new QGridLayout(frame3);
-    grid->addWidget(new QLabel(QStringLiteral("ユーザメモリ領域"), frame3), 0, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("（#0000～#9000の16進数で指定）"), frame3), 0, 2, 1, 4);
-    grid->addWidget(new QLabel(QStringLiteral("先頭アドレス"), frame3), 1, 0);
+    auto* area = new QVBoxLayout(frame3);
+    auto row = [frame3, area](std::initializer_list<QWidget*> widgets) {
+        auto* line = new QHBoxLayout;
+        for (QWidget* widget : widgets) line->addWidget(widget);
+        line->addStretch();
+        area->addLayout(line);
+    };
+    auto label = [frame3](const QString& text) { return new QLabel(text, frame3); };
     text1_ = Field(frame3, QStringLiteral("Text1"));
     text1_->setFixedWidth(80);
-    grid->addWidget(text1_, 1, 1);
-    endLabel_ = new QLabel(frame3);
+    endLabel_ = label(QString());
     endLabel_->setObjectName(QStringLiteral("Label4"));
-    grid->addWidget(new QLabel(QStringLiteral("～"), frame3), 1, 2);
-    grid->addWidget(endLabel_, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("までの"), frame3), 1, 4);
-    sizeLabel_ = new QLabel(QStringLiteral("4096"), frame3);
+    sizeLabel_ = label(QStringLiteral("4096"));
     sizeLabel_->setObjectName(QStringLiteral("Label6"));
-    grid->addWidget(sizeLabel_, 1, 5);
-    grid->addWidget(new QLabel(QStringLiteral("語"), frame3), 1, 6);
-    grid->addWidget(new QLabel(QStringLiteral("GRとDS確保領域の初期値"), frame3), 2, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("（#hhhhの16進数で指定）"), frame3), 2, 2, 1, 4);
     text2_ = Field(frame3, QStringLiteral("Text2"));
     text2_->setFixedWidth(80);
-    grid->addWidget(text2_, 3, 1);
-    grid->setColumnStretch(7, 1);
+    row({label(QStringLiteral("ユーザメモリ領域")), label(QStringLiteral("（#0000～#9000の16進数で指定）"))});
+    row({label(QStringLiteral("先頭アドレス")), text1_, label(QStringLiteral("～")), endLabel_,
+         label(QStringLiteral("までの")), sizeLabel_, label(QStringLiteral("語"))});
+    row({label(QStringLiteral("GRとDS確保領域の初期値")), label(QStringLiteral("（#hhhhの16進数で指定）"))});
+    row({text2_});
     column->addWidget(frame3);
 
     QGroupBox* frame5 = Frame(page, QStringLiteral("Frame5"),
