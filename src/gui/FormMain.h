@@ -29,8 +29,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class QProgressBar;
-class QStatusBar;
 class QPushButton;
+class QStatusBar;
 class QTextEdit;
 class QTimer;
 
@@ -39,8 +39,8 @@ namespace kv {
 struct Session;
 class RunPanel;
 class SourceEditor;
-class frmRun;
 class frmDmpOption;
+class frmRun;
 
 // Where the workbench keeps its own files, and the command line it was started with.
 struct StartupInfo {
