@@ -1,7 +1,8 @@
 #!/bin/sh
 # Starts the real workbench window under Xvfb, drives it through edit mode, two assemblies (one that
-# succeeds, one that fails), find and replace, and run mode (steps, a breakpoint, a run with console
-# input, a trace) and saves the pictures into docs/.
+# succeeds, one that fails), find and replace, the options dialog, run mode (steps, a breakpoint, a
+# run with console input, a trace) and the dump and input device windows, and saves the pictures
+# into docs/.
 #   tools/screenshots.sh [BUILD_DIR]
 set -e
 BUILD=${1:-build}

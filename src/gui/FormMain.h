@@ -7,8 +7,9 @@
 // FormMainPanels.cpp (building the panels), FormMainMenus.cpp (menus), FormMainLayout.cpp
 // (ApplyMode, ArrangePanels, ApplyFontAndRows), FormMainFiles.cpp (files, start-up files, closing),
 // FormMainAssemble.cpp (the mode buttons' commands and the assemble panel), FormMainRun.cpp (the
-// run buttons, the console window and the trace options window) and FormMainText.cpp (find, replace
-// and the old-CASL conversion).
+// run buttons, the console window and the trace options window), FormMainText.cpp (find, replace
+// and the old-CASL conversion) and FormMainTools.cpp (the options, the dumps and the input device
+// window).
 
 #include <QMainWindow>
 #include <QString>
@@ -27,6 +28,7 @@ class QLabel;
 class QMenu;
 class QProgressBar;
 class QPushButton;
+class QStatusBar;
 class QTextEdit;
 class QTimer;
 
@@ -34,6 +36,7 @@ namespace kv {
 
 class RunPanel;
 class SourceEditor;
+class frmDmpOption;
 class frmRun;
 
 // Where the workbench keeps its own files, and the command line it was started with.
@@ -192,6 +195,15 @@ private:
     // The main window closes: a run, an input wait and automatic running end, the console closes.
     void endRunForExit();
 
+    // FormMainTools.cpp
+    void ShowOptions();      // mn45
+    void ShowDumpWindow();   // mn55, Command4 7
+    void ShowDumpOptions();  // mn55A after the console, and the console's "ダンプ"
+    void ShowFileDevice();   // mn59
+    void applyChangedSettings();
+    void buildDeviceIndicator(QStatusBar* bar);
+    void showDeviceIndicator();
+
     StartupInfo startup_;
     FixedFont font_;
     Twips twips_;
@@ -210,6 +222,8 @@ private:
     QTimer* timer400_ = nullptr;    // Timer400: paces automatic running
     Menus menus_;
     Status status_;
+    frmDmpOption* dumpOptions_ = nullptr;  // kept while hidden after a dump
+    QWidget* deviceIndicator_ = nullptr;   // shown while IN reads the virtual file device
 };
 
 }  // namespace kv

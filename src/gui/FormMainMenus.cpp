@@ -119,6 +119,8 @@ void FormMain::buildMenus() {
           [this] { FormatAndCheckAll(); });
     Entry(m.tools, QStringLiteral("mn43"), QStringLiteral("CASLをCASLⅡに変換"),
           [this] { ConvertOldCaslCommand(); });
+    m.tools->addSeparator();
+    Entry(m.tools, QStringLiteral("mn45"), QStringLiteral("オプション(&O)"), [this] { ShowOptions(); });
 
     // Running is done with the run panel's buttons: the first three entries only name them.
     m.run = TopMenu(bar, QStringLiteral("mn50"), QStringLiteral("実行(&R)"));
@@ -132,9 +134,15 @@ void FormMain::buildMenus() {
     m.run->addSeparator();
     Entry(m.run, QStringLiteral("mn54B"), QStringLiteral("コンソール(&C)"),
           [this] { host_.bringConsoleToFront(); });
+    Entry(m.run, QStringLiteral("mn55A"), QStringLiteral("高機能メモリダンプ(&M)"), [this] {
+        host_.bringConsoleToFront();
+        ShowDumpOptions();
+    });
+    Entry(m.run, QStringLiteral("mn55"), QStringLiteral("メモリダンプ(&D)"), [this] { ShowDumpWindow(); });
     m.run->addSeparator();
     Entry(m.run, QStringLiteral("mn58"), QStringLiteral("トレースオプション(&O)"),
           [this] { ShowTraceOptions(); });
+    Entry(m.run, QStringLiteral("mn59"), QStringLiteral("入力装置の設定(&F)"), [this] { ShowFileDevice(); });
     m.run->addSeparator();
     Entry(m.run, QStringLiteral("mn5A"), QStringLiteral("ブレークポイントの全解除(&B)"),
           [this] { runPanel_->ClearAllBreakpoints(); });

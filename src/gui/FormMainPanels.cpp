@@ -153,6 +153,7 @@ void FormMain::buildStatusBar() {
     bar->addWidget(status_.mode);
     bar->addWidget(status_.note, 1);
     bar->addPermanentWidget(status_.progress);
+    buildDeviceIndicator(bar);
 }
 
 }  // namespace kv

@@ -17,6 +17,7 @@ void FormMain::Command4_Click(int index) {
         case 3: bench_.run.StepButton(); break;
         case 4: bench_.run.StartAuto(); break;
         case 5: bench_.run.EndButton(); break;
+        case 7: ShowDumpWindow(); break;
         default: break;
     }
 }
@@ -38,6 +39,7 @@ bool FormMain::ShowTraceOptions() {
 frmRun* FormMain::createConsole() {
     frmRun::Commands commands;
     commands.trace = [this] { TraceCommand(); };
+    commands.dump = [this] { ShowDumpOptions(); };
     commands.showMainWindow = [this] {
         show();
         raise();

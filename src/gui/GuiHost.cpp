@@ -30,6 +30,9 @@ GuiHost::GuiHost(QWidget* window) : window_(window) {
     };
     openFileHandler = [this](const FileDialogRequest& request) { return defaultOpenFile(request); };
     saveFileHandler = [this](const FileDialogRequest& request) { return defaultSaveFile(request); };
+    folderHandler = [this](const QString& title, const QString& folder) {
+        return QFileDialog::getExistingDirectory(window_, title, folder);
+    };
     modalHandler = [](QDialog& dialog) { dialog.exec(); };
     printHandler = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, window_);

@@ -47,6 +47,8 @@ public:
     // The chosen file name, empty when the learner cancels.
     std::function<QString(const FileDialogRequest&)> openFileHandler;
     std::function<QString(const FileDialogRequest&)> saveFileHandler;
+    // The folder browser: the chosen folder, empty when the learner cancels.
+    std::function<QString(const QString& title, const QString& folder)> folderHandler;
     std::function<void(QDialog&)> modalHandler;
     // The printer dialog: true when the learner chose to print (the printer is set up then).
     std::function<bool(QPrinter&)> printHandler;
@@ -68,6 +70,7 @@ public:
 
     QString chooseOpenFile(const FileDialogRequest& request) override { return openFileHandler(request); }
     QString chooseSaveFile(const FileDialogRequest& request) override { return saveFileHandler(request); }
+    QString chooseFolder(const QString& title, const QString& folder) { return folderHandler(title, folder); }
     void showModal(QDialog& dialog) { modalHandler(dialog); }
     bool choosePrinter(QPrinter& printer) { return printHandler(printer); }
     bool openUrl(const QUrl& url) { return urlHandler(url); }

@@ -70,10 +70,16 @@ void RunPanel::buildButtons() {
     auto* row = new QHBoxLayout(buttons_);
     row->setContentsMargins(0, 4, 0, 0);
     row->setSpacing(4);
-    const QStringList captions{QStringLiteral("実行"),     QStringLiteral("トレース"),
-                               QStringLiteral("スタート"), QStringLiteral("ステップ"),
-                               QStringLiteral("オート"),   QStringLiteral("実行終了")};
-    for (int index = 0; index < 6; ++index) {
+    const QStringList captions{QStringLiteral("実行"),
+                               QStringLiteral("トレース"),
+                               QStringLiteral("スタート"),
+                               QStringLiteral("ステップ"),
+                               QStringLiteral("オート"),
+                               QStringLiteral("実行終了"),
+                               QString(),
+                               QStringLiteral("ダンプ")};
+    // There is no button 6.
+    for (int index : {0, 1, 2, 3, 4, 5, 7}) {
         auto* button = new QPushButton(captions[index], buttons_);
         button->setObjectName(QStringLiteral("Command4_%1").arg(index));
         button->setFixedHeight(kButtonHeight);
@@ -81,7 +87,7 @@ void RunPanel::buildButtons() {
         connect(button, &QPushButton::clicked, this, [this, index] {
             if (onCommand) onCommand(index);
         });
-        commands_[index] = button;
+        if (index < 6) commands_[index] = button;
     }
     buttons_->adjustSize();
 }

@@ -48,6 +48,10 @@ frmRun::frmRun(RunControl& run, const FixedFont& font, Commands commands)
                       QStringLiteral("クリップボードにコピー"), [this] { Command2_Click(); });
     clear_ = addButton(QStringLiteral("Command1"), QStringLiteral("画面消去"),
                        QStringLiteral("コンソール画面消去"), [this] { Command1_Click(); });
+    addButton(QStringLiteral("Command7"), QStringLiteral("ダンプ"), QStringLiteral("高機能メモリダンプ。"),
+              [this] {
+                  if (commands_.dump) commands_.dump();
+              });
     addButton(QStringLiteral("Command8"), QStringLiteral("画面切替え"),
               QStringLiteral("実行モード画面に切り替え。"), [this] { commands_.showMainWindow(); });
     row->addStretch();

@@ -28,6 +28,7 @@ public:
     // What the window asks of the main window.
     struct Commands {
         std::function<void()> trace;           // "トレース": the options window, then the trace
+        std::function<void()> dump;            // "ダンプ": the advanced dump's options window
         std::function<void()> showMainWindow;  // "画面切替え"
     };
 

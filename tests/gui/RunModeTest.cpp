@@ -146,7 +146,9 @@ private slots:
         QCOMPARE(bench->find<QLabel>(QStringLiteral("StatusPanel2"))->text(),
                  QStringLiteral("GRの初期値は、オプションで変更できます。"));
         for (int i = 0; i <= 5; ++i) QCOMPARE(enabled(i), i <= 2 || i == 5);
-        QVERIFY(bench->button(QStringLiteral("Command4_7")) == nullptr);
+        QCOMPARE(bench->button(QStringLiteral("Command4_7"))->text(), QStringLiteral("ダンプ"));
+        QVERIFY(bench->button(QStringLiteral("Command4_7"))->isEnabled());
+        QVERIFY(bench->button(QStringLiteral("Command4_6")) == nullptr);
         QVERIFY(!bench->find<QTimer>(QStringLiteral("Timer400"))->isActive());
         const QStringList captions{QStringLiteral("ラン（一括実行）(&R)"), QStringLiteral("トレース(&T)"),
                                    QStringLiteral("ステップのスタート(&S)")};

@@ -69,6 +69,12 @@ FormMain& WorkbenchFixture::start(const QString& commandLine) {
         openedUrls << url.toLocalFile();
         return true;
     };
+    host.folderHandler = [this](const QString&, const QString&) {
+        if (folderAnswers.empty()) return QString();
+        const QString answer = folderAnswers.front();
+        folderAnswers.pop_front();
+        return answer;
+    };
     host.modalHandler = [this](QDialog& dialog) { modalWindows << dialog.objectName(); };
     host.inputHandler = [](const QString&, const QString&) { return QString(); };
     form_->Form_Load();

@@ -50,6 +50,7 @@ public:
     // The printer dialog prints into this PDF file; empty: the dialog is cancelled.
     QString printInto;
     QStringList openedUrls;
+    std::deque<QString> folderAnswers;  // likewise for the folder browser
     QStringList modalWindows;  // object names
 
 private:

@@ -27,6 +27,16 @@ inline constexpr char kUsage[] =
     "      code page 932, or in UTF-8 with a byte order mark when a character does not fit it.\n"
     "      Lines that still fail the grammar are listed on standard error as OUT:LINE: [code]\n"
     "      message: \"text\" (\"-\" for standard output; the header is line 1).\n"
+    "  kavora2-cli dump FILE (--radix ADDR,COUNT[,COLUMNS] | --2d ADDR,WIDTH,LINES[,NOTATION]\n"
+    "                         | --bits ADDR,WIDTH,LINES[,FORM]) [the options of run]\n"
+    "      Runs FILE as run does, then writes an advanced memory dump into the transcript as the\n"
+    "      console's \"ダンプ\" does. --radix: COUNT words (1-256) from ADDR, one per line, in the\n"
+    "      COLUMNS named by letters (b binary, s signed, u unsigned, h hexadecimal, c character;\n"
+    "      default bsuhc). --2d: LINES lines (1-50) of WIDTH words (1-20) in one NOTATION (s, u, h\n"
+    "      or c; default s). --bits: LINES lines (1-50) of WIDTH words (1-5) as ones and zeros\n"
+    "      (FORM d, the default) or as squares (FORM s). ADDR is #hhhh inside the user area; the\n"
+    "      \"#\" may be left out (a shell takes it for a comment unless it is quoted). The values\n"
+    "      are checked as the dump's options window checks them, before the run.\n"
     "\n"
     "FILE is a program file (\";*** [KavoraⅡ] ***\" header) or plain (old) CASL text, in code page 932\n"
     "or UTF-8. Without --settings the defaults are used (user area #8000, initial value #7FFF,\n"
@@ -41,5 +51,6 @@ inline constexpr char kUsage[] =
 int AsmCommand(QStringList args);
 int RunCommand(QStringList args);
 int ConvertCommand(QStringList args);
+int DumpCommand(QStringList args);
 
 }  // namespace kv::cli

@@ -1,10 +1,10 @@
-#include <QFile>
 #include <cstdio>
 
 #include "app/cli/CliHost.h"
 #include "app/cli/Commands.h"
 #include "app/cli/Options.h"
-#include "machine/CodePage932.h"
+#include "app/cli/RunProgram.h"
+#include "filedevice/RecordFile.h"
 #include "workbench/Workbench.h"
 
 namespace kv::cli {
@@ -48,15 +48,12 @@ QString parseRunOptions(QStringList args, RunOptions& o) {
     return QString();
 }
 
-// The record text as the input device window's "開く" loads a data file: its lines joined by line
-// breaks, none after the last.
+// The record text as the input device window's "開く" loads a data file: the file's text with its
+// line breaks, so that a file ending in "[END]" and a line break is complete.
 bool loadRecords(const QString& path, VirtualFileDevice& device) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    QString text = cp932::decodeTextFile(file.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
-    device.recordText = text;
+    const RecordFileResult file = ReadRecordFile(path);
+    if (!file.ok) return false;
+    device.recordText = file.text;
     device.inputDevice = InputDevice::VirtualFile;
     return true;
 }
@@ -70,6 +67,10 @@ int exitStatus(StepResult result) {
 }  // namespace
 
 int RunCommand(QStringList args) {
+    return RunProgram(std::move(args), RunHooks());
+}
+
+int RunProgram(QStringList args, const RunHooks& hooks) {
     RunOptions o;
     const QString problem = parseRunOptions(args, o);
     if (!problem.isEmpty()) return usageError(problem);
@@ -83,6 +84,7 @@ int RunCommand(QStringList args) {
     bench.device.endOfFileValue = static_cast<std::int16_t>(o.endOfFile);
     if (!o.recordsFile.isEmpty() && !loadRecords(o.recordsFile, bench.device))
         return usageError(QStringLiteral("cannot read ") + o.recordsFile);
+    if (hooks.beforeRun && !hooks.beforeRun(bench.session, host)) return 2;
 
     const AssembleOutcome outcome = bench.Assemble(source);
     if (!outcome.assembled || !outcome.linked) return 1;
@@ -94,6 +96,7 @@ int RunCommand(QStringList args) {
     run.PrepareRunMode();
     if (o.trace) run.RunTrace();
     else run.RunAll();
+    if (hooks.afterRun) hooks.afterRun(bench.session, host);
     return exitStatus(run.lastResult());
 }
 

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("asm")) return kv::cli::AsmCommand(args);
     if (command == QLatin1String("run")) return kv::cli::RunCommand(args);
     if (command == QLatin1String("convert")) return kv::cli::ConvertCommand(args);
+    if (command == QLatin1String("dump")) return kv::cli::DumpCommand(args);
     std::fprintf(stderr, "kavora2-cli: unknown command '%s' (try --help)\n", qPrintable(command));
     return 2;
 }

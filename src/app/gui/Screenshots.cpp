@@ -15,6 +15,10 @@
 //   console-run.png        the console after "実行" with a line typed for IN and the output
 //   trace-options.png      the trace options window with the program line chosen
 //   console-trace.png      the console after "トレース"
+//   options-dialog.png     the options dialog on its tab "COMETⅡ"
+//   dump-window.png        the memory dump window after the run
+//   console-dump.png       a radix dump of DATA written into the console
+//   file-device.png        the input device window with the virtual file device chosen
 
 #include <QAction>
 #include <QApplication>
@@ -30,7 +34,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -40,11 +46,12 @@
 #include <QWindow>
 #include <cstdio>
 
-#include "gui/SourceEditor.h"
-#include "settings/Settings.h"
 #include "gui/ConsoleEdit.h"
-#include "gui/frmRun.h"
 #include "gui/KvStart.h"
+#include "gui/SourceEditor.h"
+#include "gui/frmFileIO.h"
+#include "gui/frmRun.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -201,6 +208,14 @@ int main(int argc, char** argv) {
     };
     window.findChild<QAction*>(QStringLiteral("mn93"))->trigger();
 
+    window.host().modalHandler = [&](QDialog& dialog) {
+        dialog.findChild<QTabWidget*>(QStringLiteral("SSTab900"))->setCurrentIndex(1);
+        dialog.show();
+        ok = Shoot(dialog, output.filePath(QStringLiteral("options-dialog.png"))) && ok;
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    };
+    window.findChild<QAction*>(QStringLiteral("mn45"))->trigger();
+
     // Run mode: the boxes of the step modes answer themselves; IN in a step reads "CASL".
     host.inputHandler = [](const QString&, const QString&) { return QStringLiteral("CASL"); };
     editor.setPlainText(kRunProgram);
@@ -242,5 +257,39 @@ int main(int argc, char** argv) {
     Click(window, "Command4_1");
     console.resize(1000, 520);
     ok = Shoot(console, output.filePath(QStringLiteral("console-trace.png"))) && ok;
+
+    host.modalHandler = [&](QDialog& dialog) {
+        dialog.show();
+        dialog.move(20, 40);
+        ok = Shoot(dialog, output.filePath(QStringLiteral("dump-window.png"))) && ok;
+        dialog.close();
+    };
+    window.findChild<QAction*>(QStringLiteral("mn55"))->trigger();
+
+    // A radix dump of the five words from DATA, chosen in the label list, on a cleared console.
+    console.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    host.modalHandler = [&](QDialog& dialog) {
+        auto* labelList = dialog.findChild<QComboBox*>(QStringLiteral("Combo1"));
+        const int entry = labelList->findText(QStringLiteral("DATA"), Qt::MatchContains);
+        labelList->setCurrentIndex(entry);
+        emit labelList->activated(entry);
+        dialog.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("6"));
+        dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+    };
+    console.findChild<QPushButton*>(QStringLiteral("Command7"))->click();
+    console.resize(760, 300);
+    ok = Shoot(console, output.filePath(QStringLiteral("console-dump.png"))) && ok;
+
+    host.modalHandler = [&](QDialog& dialog) {
+        auto& device = static_cast<kv::frmFileIO&>(dialog);
+        device.findChild<QRadioButton*>(QStringLiteral("Option2_1"))->click();
+        device.recordText().setPlainText(
+            QStringLiteral("[Kavora]\n[CASL II]\n[END]\n\n[テストしないレコード]\n"));
+        dialog.show();
+        dialog.move(20, 40);
+        ok = Shoot(dialog, output.filePath(QStringLiteral("file-device.png"))) && ok;
+        dialog.findChild<QPushButton*>(QStringLiteral("Command5"))->click();
+    };
+    window.findChild<QAction*>(QStringLiteral("mn59"))->trigger();
     return ok ? 0 : 1;
 }
