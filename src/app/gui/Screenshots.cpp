@@ -40,6 +40,7 @@
 #include "gui/ConsoleEdit.h"
 #include "gui/frmRun.h"
 #include "gui/KvStart.h"
+#include "gui/QtTranslation.h"
 
 namespace {
 
@@ -113,6 +114,7 @@ void Replace(QTextEdit& editor, const QString& from, const QString& to) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    kv::LoadQtTranslation(app);
     if (argc != 2) {
         std::fputs("usage: kavora2-screenshots OUTPUT_FOLDER\n", stderr);
         return 2;
