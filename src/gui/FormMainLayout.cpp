@@ -163,9 +163,10 @@ void FormMain::arrangeAssemblePanel(int panelHeight, int panelWidth) {
 }
 
 void FormMain::ApplyFontAndRows() {
-    const int size = bench_.session.settings.paneFontSize;
+    const Settings& s = bench_.session.settings;
+    const int size = s.paneFontSize;
     if (bench_.mode() == Mode::Run) {
-        runPanel_->ApplyFontAndRows(size);
+        runPanel_->ApplyFontAndRows(size, s.labelWidth + s.instructionWidth + s.operandWidth);
         return;
     }
     if (bench_.mode() != Mode::Edit || size == lastAppliedFontSize_) return;

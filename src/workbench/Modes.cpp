@@ -4,7 +4,9 @@ namespace kv {
 
 namespace {
 
-ModeButtonStates Row(ModeButton edit, ModeButton assemble, ModeButton run) { return {edit, assemble, run}; }
+ModeButtonStates Row(ModeButton edit, ModeButton assemble, ModeButton run) {
+    return {edit, assemble, run};
+}
 
 constexpr ModeButton kYellowOff{true, false};
 constexpr ModeButton kOff{false, false};

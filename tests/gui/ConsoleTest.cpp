@@ -181,10 +181,10 @@ private slots:
         frmRun& console = *bench->console();
         QCOMPARE(console.windowTitle(), QStringLiteral("コンソール"));
         const QVector<std::array<QString, 3>> buttons{
-            {QStringLiteral("Command5"), QStringLiteral("実行"), QStringLiteral("コンソール画面で実行")},
+            {QStringLiteral("Command5"), QStringLiteral("実行"), QStringLiteral("コンソール画面で実行（F5）")},
             {QStringLiteral("Command6"), QStringLiteral("トレース"),
-             QStringLiteral("コンソール画面でトレース")},
-            {QStringLiteral("Command3"), QStringLiteral("実行終了"), QStringLiteral("実行を終了")},
+             QStringLiteral("コンソール画面でトレース（F6）")},
+            {QStringLiteral("Command3"), QStringLiteral("実行終了"), QStringLiteral("実行を終了（Shift+F5）")},
             {QStringLiteral("Command4"), QStringLiteral("閉じて終了"),
              QStringLiteral("実行を終了し、画面を閉じる。")},
             {QStringLiteral("Command2"), QStringLiteral("コピー"), QStringLiteral("クリップボードにコピー")},

@@ -54,7 +54,7 @@ class QtTextsTest : public QObject {
 
     std::unique_ptr<WorkbenchFixture> bench;
 
-private slots:
+  private slots:
     void init() {
         bench = std::make_unique<WorkbenchFixture>();
         bench->writeSettings([](Settings&) {});
@@ -76,20 +76,23 @@ private slots:
 
         QStringList ok;
         WhenShown<QMessageBox>([&](QMessageBox& box) { ok = ButtonTexts(box); });
-        host.messageBox(QStringLiteral("正常終了しました。"), QStringLiteral("実行情報"), BoxIcon::Information);
+        host.messageBox(QStringLiteral("正常終了しました。"), QStringLiteral("実行情報"),
+                        BoxIcon::Information);
         QCOMPARE(ok, QStringList{QStringLiteral("OK")});
 
         QStringList input;
         WhenShown<QInputDialog>([&](QInputDialog& box) { input = ButtonTexts(box); });
-        QCOMPARE(host.inputBox(QStringLiteral("ステップ実行中"), QStringLiteral("IN命令です。入力してください。")),
-                 QString());
+        QCOMPARE(
+            host.inputBox(QStringLiteral("ステップ実行中"), QStringLiteral("IN命令です。入力してください。")),
+            QString());
         QCOMPARE(input, (QStringList{QStringLiteral("OK"), QStringLiteral("キャンセル")}));
 
         QStringList file;
         WhenShown<QFileDialog>([&](QFileDialog& dialog) { file = ButtonTexts(dialog); });
-        QCOMPARE(host.chooseOpenFile({QStringLiteral("CASLⅡプログラムファイルを開く"),
-                                      QStringLiteral("CASLⅡファイル(*.cs2)|*.cs2"), bench->folder(), QString()}),
-                 QString());
+        QCOMPARE(
+            host.chooseOpenFile({QStringLiteral("CASLⅡプログラムファイルを開く"),
+                                 QStringLiteral("CASLⅡファイル(*.cs2)|*.cs2"), bench->folder(), QString()}),
+            QString());
         QVERIFY2(file.contains(QStringLiteral("開く(O)")), qPrintable(file.join(QLatin1Char(' '))));
         QVERIFY2(file.contains(QStringLiteral("キャンセル")), qPrintable(file.join(QLatin1Char(' '))));
     }
@@ -98,8 +101,9 @@ private slots:
     // the sideways scroll bar.
     void theMessagePaneWrapsLongLines() {
         bench->form().resize(800, 574);
-        bench->form().editor().setPlainText(QStringLiteral("MAIN      START\n          CALL      SUB\n"
-                                                           "          RET\n          END\n"));
+        bench->form().editor().setPlainText(
+            QStringLiteral("MAIN      START\n          CALL      SUB\n"
+                           "          RET\n          END\n"));
         bench->find<QPushButton>(QStringLiteral("Command002"))->click();
         auto* pane = bench->find<QTextEdit>(QStringLiteral("RichTextBox300"));
         QVERIFY(pane->toPlainText().contains(QStringLiteral("（説明）リンク時のエラーは")));

@@ -8,6 +8,7 @@
 int RunRunModeTest(int argc, char** argv);
 int RunConsoleTest(int argc, char** argv);
 int RunTraceOptionsTest(int argc, char** argv);
+int RunRunPanelLayoutTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -16,5 +17,6 @@ int main(int argc, char** argv) {
     int failed = RunRunModeTest(argc, argv);
     failed += RunConsoleTest(argc, argv);
     failed += RunTraceOptionsTest(argc, argv);
+    failed += RunRunPanelLayoutTest(argc, argv);
     return failed;
 }
