@@ -13,6 +13,10 @@
 //   console-run.png        the console after "実行" with a line typed for IN and the output
 //   trace-options.png      the trace options window with the program line chosen
 //   console-trace.png      the console after "トレース"
+//   run-default-size.png   run mode in the default window size (800 x 574) after "スタート" and six
+//                          "ステップ": whole program lines beside the tab control
+//   run-console-front.png  the screen after "実行" pressed in that window while the console lay
+//                          behind it: the console came to the front for IN and shows the run
 
 #include <QAction>
 #include <QApplication>
@@ -53,6 +57,16 @@ void Settle(int milliseconds) {
 bool Shoot(QWidget& window, const QString& path) {
     Settle(600);
     const QPixmap picture = window.screen()->grabWindow(window.winId());
+    const bool saved = picture.save(path);
+    std::printf("%s %s (%dx%d)\n", saved ? "saved" : "FAILED", qPrintable(path), picture.width(),
+                picture.height());
+    return saved;
+}
+
+// A part of the screen as it shows, windows in their stacking order.
+bool ShootScreen(QWidget& anyWindow, const QRect& part, const QString& path) {
+    Settle(600);
+    const QPixmap picture = anyWindow.screen()->grabWindow(0, part.x(), part.y(), part.width(), part.height());
     const bool saved = picture.save(path);
     std::printf("%s %s (%dx%d)\n", saved ? "saved" : "FAILED", qPrintable(path), picture.width(),
                 picture.height());
@@ -205,5 +219,29 @@ int main(int argc, char** argv) {
     Click(window, "Command4_1");
     console.resize(1000, 520);
     ok = Shoot(console, output.filePath(QStringLiteral("console-trace.png"))) && ok;
+
+    // The default window size; steps with the registers the program uses.
+    kv::Settings defaults;
+    kv::SetDefaults(defaults, twips.perPixel(), programFolder.path());
+    window.resize(twips.toPixels(defaults.windowWidth), twips.toPixels(defaults.windowHeight));
+    window.raise();
+    Click(window, "Command4_2");
+    for (int i = 0; i < 6; ++i) Click(window, "Command4_3");
+    ok = Shoot(window, output.filePath(QStringLiteral("run-default-size.png"))) && ok;
+    Click(window, "Command4_5");
+
+    // The console, cleared, behind the main window; "実行" brings it to the front, where IN waits for
+    // the name.
+    console.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    console.resize(640, 360);
+    console.move(300, 250);
+    window.raise();
+    window.activateWindow();
+    Settle(300);
+    QTimer::singleShot(500, &window,
+                       [&host] { TypeLine(&host.console()->console(), QStringLiteral("Kavora")); });
+    Click(window, "Command4_0");
+    const QRect both = window.frameGeometry().united(console.frameGeometry());
+    ok = ShootScreen(window, both, output.filePath(QStringLiteral("run-console-front.png"))) && ok;
     return ok ? 0 : 1;
 }
