@@ -1,9 +1,9 @@
 #pragma once
-// The run panel Picture400 of the main window: on the left the program's lines with their addresses
-// (the line of the instruction just executed in yellow, breakpoints in red), on the right the run
-// buttons and the two-tab control SSTab400, whose tab "レジスタ" shows PR, EA, FR, GR0-GR7 and the
-// word at the effective address, and whose tab "メモリ" shows the top of the stack and five words of
-// memory. Run control refreshes it through the host after runs and steps.
+// The run panel Picture400 of the main window: the run buttons along the top; under them on the left
+// the program's lines with their addresses (the line of the instruction just executed in yellow,
+// breakpoints in red), on the right the two-tab control SSTab400, whose tab "レジスタ" shows PR, EA,
+// FR, GR0-GR7 and the word at the effective address, and whose tab "メモリ" shows the top of the stack
+// and five words of memory. Run control refreshes it through the host after runs and steps.
 //
 // The code is split by concern: RunPanel.cpp (building and the events), RunPanelTabs.cpp (the two
 // tabs), RunPanelValues.cpp (registers, memory, stack), RunPanelLines.cpp (the program-line list and
