@@ -191,8 +191,8 @@ TEST_F(WorkbenchTest, ModesAndTheAssembleCommand) {
 QString look(const ModeButtonStates& s) {
     QString text;
     for (const ModeButton& b : {s.edit, s.assemble, s.run})
-        text += QString(b.yellow ? QLatin1Char('Y') : QLatin1Char('F')) + (b.enabled ? QLatin1Char('E') : QLatin1Char('D')) +
-                QLatin1Char(' ');
+        text += QString(b.yellow ? QLatin1Char('Y') : QLatin1Char('F')) +
+                (b.enabled ? QLatin1Char('E') : QLatin1Char('D')) + QLatin1Char(' ');
     return text.trimmed();
 }
 

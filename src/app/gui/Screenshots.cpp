@@ -66,7 +66,8 @@ bool Shoot(QWidget& window, const QString& path) {
 // A part of the screen as it shows, windows in their stacking order.
 bool ShootScreen(QWidget& anyWindow, const QRect& part, const QString& path) {
     Settle(600);
-    const QPixmap picture = anyWindow.screen()->grabWindow(0, part.x(), part.y(), part.width(), part.height());
+    const QPixmap picture =
+        anyWindow.screen()->grabWindow(0, part.x(), part.y(), part.width(), part.height());
     const bool saved = picture.save(path);
     std::printf("%s %s (%dx%d)\n", saved ? "saved" : "FAILED", qPrintable(path), picture.width(),
                 picture.height());
