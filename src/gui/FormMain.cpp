@@ -32,7 +32,8 @@ FormMain::FormMain(StartupInfo startup, const FixedFont& font, Twips twips)
     buildRunPanel(client);
     buildStatusBar();
     buildMenus();
-    host_.attach(assemble_.messages, status_.note, modeButtons_.edit, modeButtons_.assemble);
+    host_.attach(assemble_.messages, status_.note);
+    host_.runButtonsChanged = [this] { paintModeButtons(); };
     timer400_ = new QTimer(this);
     timer400_->setObjectName(QStringLiteral("Timer400"));
     connect(timer400_, &QTimer::timeout, this, [this] { bench_.run.AutoTick(); });

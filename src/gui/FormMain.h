@@ -155,8 +155,8 @@ private:
     void Form_Resize();
     void arrangeEditPanel(int panelHeight, int panelWidth);
     void arrangeAssemblePanel(int panelHeight, int panelWidth);
-    void paintModeButtons(bool editYellow, bool editEnabled, bool assembleYellow, bool assembleEnabled,
-                          bool runYellow, bool runEnabled);
+    // The mode buttons as the workbench's mode table and the run's lock give them.
+    void paintModeButtons();
     int windowWidthTwips() const;
     int windowHeightTwips() const;
 

@@ -21,11 +21,11 @@ constexpr int kPanelLeft = 75;      // twips: the panels are 150 twips narrower 
 
 const QColor kActiveMode(255, 255, 0);
 
-void PaintModeButton(QPushButton* button, bool yellow, bool enabled) {
+void PaintModeButton(QPushButton* button, ModeButton state) {
     QPalette palette = QApplication::palette(button);
-    if (yellow) palette.setColor(QPalette::Button, kActiveMode);
+    if (state.yellow) palette.setColor(QPalette::Button, kActiveMode);
     button->setPalette(palette);
-    button->setEnabled(enabled);
+    button->setEnabled(state.enabled);
 }
 
 QString ModeText(Mode mode) {
@@ -47,31 +47,27 @@ int FormMain::windowHeightTwips() const {
     return twips_.fromPixels(height());
 }
 
-void FormMain::paintModeButtons(bool editYellow, bool editEnabled, bool assembleYellow, bool assembleEnabled,
-                                bool runYellow, bool runEnabled) {
-    PaintModeButton(modeButtons_.edit, editYellow, editEnabled);
-    PaintModeButton(modeButtons_.assemble, assembleYellow, assembleEnabled);
-    PaintModeButton(modeButtons_.run, runYellow, runEnabled);
+void FormMain::paintModeButtons() {
+    const ModeButtonStates states = bench_.modeButtons();
+    PaintModeButton(modeButtons_.edit, states.edit);
+    PaintModeButton(modeButtons_.assemble, states.assemble);
+    PaintModeButton(modeButtons_.run, states.run);
 }
 
+// The mode table decides the mode buttons, also after a run that the console window started in
+// assemble mode: its end leaves "アセンブル" as the table has it.
 void FormMain::ApplyMode(int code) {
     bench_.notes.ShowRunNote(9, 0);
+    if (!bench_.ApplyModeTable(code)) {
+        ReportInternalError(host_, QStringLiteral("ボタン処理"), code);
+        return;
+    }
+    paintModeButtons();
     switch (bench_.mode()) {
-        case Mode::Edit:
-            paintModeButtons(true, false, false, true, false, false);
-            showMenus({menus_.file, menus_.edit, menus_.font, menus_.tools, menus_.help});
-            break;
-        case Mode::Assemble:
-            if (code == 0) paintModeButtons(false, false, true, false, false, false);
-            if (code == 1) paintModeButtons(false, true, true, false, false, false);
-            if (code == 2) paintModeButtons(false, true, true, false, false, true);
-            showMenus({menus_.fileOnly, menus_.help});
-            break;
-        case Mode::Run:
-            paintModeButtons(false, true, false, true, true, false);
-            showMenus({menus_.fileOnly, menus_.run, menus_.help});
-            break;
-        case Mode::None: ReportInternalError(host_, QStringLiteral("ボタン処理"), code); return;
+        case Mode::Edit: showMenus({menus_.file, menus_.edit, menus_.font, menus_.tools, menus_.help}); break;
+        case Mode::Assemble: showMenus({menus_.fileOnly, menus_.help}); break;
+        case Mode::Run: showMenus({menus_.fileOnly, menus_.run, menus_.help}); break;
+        case Mode::None: break;
     }
     edit_.panel->setVisible(bench_.mode() == Mode::Edit);
     assemble_.panel->setVisible(bench_.mode() == Mode::Assemble);
@@ -167,9 +163,10 @@ void FormMain::arrangeAssemblePanel(int panelHeight, int panelWidth) {
 }
 
 void FormMain::ApplyFontAndRows() {
-    const int size = bench_.session.settings.paneFontSize;
+    const Settings& s = bench_.session.settings;
+    const int size = s.paneFontSize;
     if (bench_.mode() == Mode::Run) {
-        runPanel_->ApplyFontAndRows(size);
+        runPanel_->ApplyFontAndRows(size, s.labelWidth + s.instructionWidth + s.operandWidth);
         return;
     }
     if (bench_.mode() != Mode::Edit || size == lastAppliedFontSize_) return;

@@ -15,6 +15,7 @@
 #include "gui/FormMain.h"
 #include "gui/RunPanel.h"
 #include "gui/frmKvTitle.h"
+#include "gui/RunKeys.h"
 
 namespace kv {
 
@@ -122,13 +123,17 @@ void FormMain::buildMenus() {
     m.tools->addSeparator();
     Entry(m.tools, QStringLiteral("mn45"), QStringLiteral("オプション(&O)"), [this] { ShowOptions(); });
 
-    // Running is done with the run panel's buttons: the first three entries only name them.
+    // Running is done with the run panel's buttons: the first three entries only name them, with
+    // the keys of those buttons (the keys belong to the buttons: the entries' own shortcuts would
+    // only work inside the menu).
     m.run = TopMenu(bar, QStringLiteral("mn50"), QStringLiteral("実行(&R)"));
     const QStringList runs{QStringLiteral("ラン（一括実行）(&R)"), QStringLiteral("トレース(&T)"),
                            QStringLiteral("ステップのスタート(&S)")};
     for (int i = 0; i < 3; ++i) {
         QAction* entry = m.run->addAction(runs[i]);
         entry->setObjectName(QStringLiteral("mn5%1").arg(i + 1));
+        entry->setShortcut(RunButtonKey(i));
+        entry->setShortcutContext(Qt::WidgetShortcut);
         entry->setEnabled(false);
     }
     m.run->addSeparator();

@@ -128,6 +128,8 @@ void FormMain::buildAssemblePanel(QWidget* client) {
                    [this, index] { Command3_Click(index); });
     static_cast<QHBoxLayout*>(a.buttons->layout())->addStretch();
     a.messages = Pane(a.panel, QStringLiteral("RichTextBox300"));
+    // The messages are sentences: long ones wrap at the pane's width. The lists keep their columns.
+    a.messages->setLineWrapMode(QTextEdit::WidgetWidth);
     a.list = Pane(a.panel, QStringLiteral("RichTextBox310"));
 }
 

@@ -1,6 +1,5 @@
 #include "gui/GuiHost.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -44,12 +43,9 @@ GuiHost::GuiHost(QWidget* window) : window_(window) {
 
 GuiHost::~GuiHost() = default;
 
-void GuiHost::attach(QTextEdit* messagePane, QLabel* statusNote, QAbstractButton* editModeButton,
-                     QAbstractButton* assembleButton) {
+void GuiHost::attach(QTextEdit* messagePane, QLabel* statusNote) {
     messagePane_ = messagePane;
     statusNote_ = statusNote;
-    editModeButton_ = editModeButton;
-    assembleButton_ = assembleButton;
 }
 
 void GuiHost::beep() {
@@ -104,8 +100,7 @@ void GuiHost::attachRun(RunPanel* panel, QTimer* autoTimer) {
 // Also draws what the console collected, so that the end of a run is on screen at once.
 void GuiHost::setRunButtons(const RunButtons& buttons) {
     buttons_ = buttons;
-    if (editModeButton_) editModeButton_->setEnabled(buttons.editMode);
-    if (assembleButton_) assembleButton_->setEnabled(buttons.assemble);
+    if (runButtonsChanged) runButtonsChanged();
     if (runPanel_) runPanel_->SetRunButtons(buttons);
     if (console()) console()->setButtonsEnabled(buttons.consoleButtons);
     syncConsole();
@@ -167,6 +162,7 @@ void GuiHost::showConsole() {
 void GuiHost::bringConsoleToFront() {
     frmRun* console = loadConsole();
     if (!console) return;
+    if (console->isMinimized()) console->setWindowState(console->windowState() & ~Qt::WindowMinimized);
     console->show();
     console->raise();
     console->activateWindow();

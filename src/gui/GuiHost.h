@@ -15,7 +15,6 @@
 
 #include "host/Host.h"
 
-class QAbstractButton;
 class QDialog;
 class QLabel;
 class QPrinter;
@@ -56,8 +55,9 @@ public:
     std::function<bool(const QUrl&)> urlHandler;
 
     // The widgets the host writes into.
-    void attach(QTextEdit* messagePane, QLabel* statusNote, QAbstractButton* editModeButton,
-                QAbstractButton* assembleButton);
+    void attach(QTextEdit* messagePane, QLabel* statusNote);
+    // Called whenever run control sets the run buttons: the window repaints its mode buttons.
+    std::function<void()> runButtonsChanged;
 
     // The run panel and Timer400.
     void attachRun(RunPanel* panel, QTimer* autoTimer);
@@ -65,8 +65,6 @@ public:
     std::function<frmRun*()> consoleFactory;
     // The console window while it is loaded, else nullptr.
     frmRun* console() const { return consoleLoaded_ ? consoleWindow_.get() : nullptr; }
-    // Shows the console window, loading it when needed, and brings it to the front.
-    void bringConsoleToFront();
 
     QString chooseOpenFile(const FileDialogRequest& request) override { return openFileHandler(request); }
     QString chooseSaveFile(const FileDialogRequest& request) override { return saveFileHandler(request); }
@@ -85,6 +83,8 @@ public:
     void appendMessage(Rgb colour, const QString& text) override;
 
     void showConsole() override;
+    // Also the menu's "コンソール(&C)". A minimised console is restored.
+    void bringConsoleToFront() override;
     void consoleWrite(Rgb colour, const QString& text) override;
     void consoleAppend(const QString& text) override;
     void setConsoleEnabled(bool enabled) override;
@@ -118,7 +118,6 @@ private:
     QPointer<QWidget> window_;
     QPointer<QTextEdit> messagePane_;
     QPointer<QLabel> statusNote_;
-    QPointer<QAbstractButton> editModeButton_, assembleButton_;
     QPointer<RunPanel> runPanel_;
     QPointer<QTimer> autoTimer_;
     std::unique_ptr<frmRun> consoleWindow_;

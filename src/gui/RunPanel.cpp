@@ -2,13 +2,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHBoxLayout>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QWheelEvent>
 
 #include "machine/MachineState.h"
+#include "gui/RunKeys.h"
 #include "host/Host.h"
 
 namespace kv {
@@ -61,38 +63,45 @@ void RunPanel::buildLineList() {
         addressCells_[i] = RowLabel(this, QStringLiteral("Label401_%1").arg(i));
         addressCells_[i]->installEventFilter(this);
         sourceCells_[i] = RowLabel(this, QStringLiteral("Label402_%1").arg(i));
+        sourceCells_[i]->installEventFilter(this);
     }
 }
 
+// The buttons stand in rows from the top left (placeButtons).
 void RunPanel::buildButtons() {
     buttons_ = new QWidget(this);
     buttons_->setObjectName(QStringLiteral("Command4"));
-    auto* row = new QHBoxLayout(buttons_);
-    row->setContentsMargins(0, 4, 0, 0);
-    row->setSpacing(4);
-    const QStringList captions{QStringLiteral("実行"),
-                               QStringLiteral("トレース"),
-                               QStringLiteral("スタート"),
-                               QStringLiteral("ステップ"),
-                               QStringLiteral("オート"),
-                               QStringLiteral("実行終了"),
-                               QString(),
-                               QStringLiteral("ダンプ")};
-    // There is no button 6.
+    const QStringList captions{QStringLiteral("実行"),     QStringLiteral("トレース"),
+                               QStringLiteral("スタート"), QStringLiteral("ステップ"),
+                               QStringLiteral("オート"),   QStringLiteral("実行終了"),
+                               QString(),                  QStringLiteral("ダンプ")};
+    const QStringList tips{QStringLiteral("コンソール画面で実行"), QStringLiteral("コンソール画面でトレース"),
+                           QStringLiteral("ステップ実行を開始"),   QStringLiteral("１命令を実行"),
+                           QStringLiteral("自動でステップ実行"),   QStringLiteral("実行を終了"),
+                           QString(),                              QStringLiteral("メモリダンプ")};
+    // There is no button 6; the dump button has no key.
     for (int index : {0, 1, 2, 3, 4, 5, 7}) {
         auto* button = new QPushButton(captions[index], buttons_);
         button->setObjectName(QStringLiteral("Command4_%1").arg(index));
         button->setFixedHeight(kButtonHeight);
-        row->addWidget(button);
+        if (index < 6) {
+            button->setShortcut(RunButtonKey(index));
+            button->setToolTip(TipWithKey(tips[index], RunButtonKey(index)));
+        } else {
+            button->setToolTip(tips[index]);
+        }
         connect(button, &QPushButton::clicked, this, [this, index] {
             if (onCommand) onCommand(index);
         });
         if (index < 6) commands_[index] = button;
     }
-    buttons_->adjustSize();
 }
 
 bool RunPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        QCoreApplication::sendEvent(lineScroll_, event);
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         for (int i = 0; i < kRows; ++i)
@@ -101,6 +110,15 @@ bool RunPanel::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
     return QWidget::eventFilter(watched, event);
+}
+
+// The cells pass the wheel on themselves (eventFilter); this is the panel between and under them.
+void RunPanel::wheelEvent(QWheelEvent* event) {
+    if (event->position().x() < lineScroll_->x() + lineScroll_->width()) {
+        QCoreApplication::sendEvent(lineScroll_, event);
+        return;
+    }
+    QWidget::wheelEvent(event);
 }
 
 void RunPanel::SetRegisterBoxes(const bool used[8]) {

@@ -1,9 +1,9 @@
 #pragma once
-// The run panel Picture400 of the main window: on the left the program's lines with their addresses
-// (the line of the instruction just executed in yellow, breakpoints in red), on the right the run
-// buttons and the two-tab control SSTab400, whose tab "レジスタ" shows PR, EA, FR, GR0-GR7 and the
-// word at the effective address, and whose tab "メモリ" shows the top of the stack and five words of
-// memory. Run control refreshes it through the host after runs and steps.
+// The run panel Picture400 of the main window: the run buttons along the top; under them on the left
+// the program's lines with their addresses (the line of the instruction just executed in yellow,
+// breakpoints in red), on the right the two-tab control SSTab400, whose tab "レジスタ" shows PR, EA,
+// FR, GR0-GR7 and the word at the effective address, and whose tab "メモリ" shows the top of the stack
+// and five words of memory. Run control refreshes it through the host after runs and steps.
 //
 // The code is split by concern: RunPanel.cpp (building and the events), RunPanelTabs.cpp (the two
 // tabs), RunPanelValues.cpp (registers, memory, stack), RunPanelLines.cpp (the program-line list and
@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <map>
 
 #include "gui/FixedFont.h"
 #include "gui/RunPanelCells.h"
@@ -53,8 +54,11 @@ public:
     // and the list from line 1.
     void EnterRunMode();
     // The run-mode halves of ArrangePanels and ApplyFontAndRows (the panel already has its size).
+    // The program-line list gets the room for its address column and the source columns up to
+    // sourceColumns (label, instruction and operand); the tab control gives way first: its font
+    // gets smaller, then it gets narrower than its pages, which then scroll.
     void Arrange();
-    void ApplyFontAndRows(int fontSize);
+    void ApplyFontAndRows(int fontSize, int sourceColumns);
 
     void ShowRegisters(int ea);
     void ShowMemoryWords(int firstAddress);
@@ -75,6 +79,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The wheel over the program-line list scrolls it.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     struct RegisterTab {
@@ -101,7 +107,17 @@ private:
     void buildButtons();
 
     // RunPanelLayout.cpp
-    void placeLineScroll();
+    // The run buttons in rows from the top left, as many to a row as the panel's width holds.
+    void placeButtons();
+    // The rows of the program-line list under the buttons, as many as fit.
+    void placeRows();
+    // The tab control right, the list's scroll bar and the cover panel left of it.
+    void placeTabs();
+    // The tab control's font: the largest from the pane's size down to the smallest that lets the
+    // tab control show its pages whole in the width; the smallest when none does.
+    void chooseTabFont(int width);
+    QSize tabSizeAt(int pointSize);
+    void applyTabFont(int pointSize);
 
     // RunPanelTabs.cpp
     QWidget* buildRegisterTab();
@@ -128,6 +144,12 @@ private:
     QTabWidget* tabs_ = nullptr;  // SSTab400
     RegisterTab registers_;
     MemoryTab memory_;
+
+    int fontSize_ = 0;                // points of the list (the pane font size)
+    int sourceColumns_ = 40;          // columns of the source the list makes room for
+    int listTop_ = 0;                 // pixels: row 0 of the list, under the buttons
+    int tabPixels_ = 0;               // pixel size of the tab control's font
+    std::map<int, QSize> tabSizes_;   // the tab control's whole size by the pixel size of its font
 
     int firstVisibleLine_ = 1;
     int visibleRowLimit_ = kRows - 1;

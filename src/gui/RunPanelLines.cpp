@@ -45,6 +45,7 @@ void RunPanel::EnterRunMode() {
     QComboBox* labels = memory_.labels;
     labels->clear();
     for (const NamedAddress& entry : assembly_.labelList) labels->addItem(entry.name, entry.address);
+    tabSizes_.clear();  // the label list is as wide as its longest entry
     if (onMemoryAddressChosen) onMemoryAddressChosen(SelectedMemoryAddress());
     const QSignalBlocker quiet(lineScroll_);
     lineScroll_->setRange(1, std::max(1, lineCount() - 1));

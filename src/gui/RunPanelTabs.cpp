@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -36,9 +37,24 @@ QWidget* NamedRow(QWidget* parent, const QString& name) {
     return row;
 }
 
+// A tab page that scrolls when the tab control is smaller than the page, as it gets when the window
+// leaves the room to the program-line list. Its natural size is the whole page's.
+class PageScroll : public QScrollArea {
+public:
+    explicit PageScroll(QWidget* page) {
+        setObjectName(page->objectName() + QStringLiteral("Scroll"));
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setWidget(page);
+        viewport()->setAutoFillBackground(false);
+        page->setAutoFillBackground(false);
+    }
+    QSize sizeHint() const override { return widget()->sizeHint(); }
+};
+
 QGridLayout* PageGrid(QWidget* page) {
     auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setContentsMargins(4, 4, 4, 4);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
     grid->setColumnStretch(3, 1);
@@ -111,7 +127,7 @@ QWidget* RunPanel::buildRegisterTab() {
             connect(r.boxes[i], &QCheckBox::toggled, frame, &QWidget::setVisible);
         }
     }
-    return page;
+    return new PageScroll(page);
 }
 
 QWidget* RunPanel::buildMemoryTab() {
@@ -166,7 +182,7 @@ QWidget* RunPanel::buildMemoryTab() {
     grid->addWidget(m.wordScroll, 8, 2, 5, 1);
     connect(m.wordScroll, &QScrollBar::valueChanged, this,
             [this](int value) { ShowMemoryWords(machine_.userStart + value); });
-    return page;
+    return new PageScroll(page);
 }
 
 }  // namespace kv

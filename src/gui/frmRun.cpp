@@ -11,6 +11,7 @@
 #include "simulator/RunControl.h"
 #include "gui/ConsoleEdit.h"
 #include "gui/FixedFont.h"
+#include "gui/RunKeys.h"
 
 namespace kv {
 
@@ -36,12 +37,14 @@ frmRun::frmRun(RunControl& run, const FixedFont& font, Commands commands)
     auto* row = new QHBoxLayout(buttonPanel_);
     row->setContentsMargins(kMargin, 6, kMargin, 6);
     row->setSpacing(4);
+    // "実行", "トレース" and "実行終了" answer the keys of the main window's buttons.
     runButton_ = addButton(QStringLiteral("Command5"), QStringLiteral("実行"),
-                           QStringLiteral("コンソール画面で実行"), [this] { run_.RunAll(); });
+                           QStringLiteral("コンソール画面で実行"), [this] { run_.RunAll(); }, RunButtonKey(0));
     traceButton_ = addButton(QStringLiteral("Command6"), QStringLiteral("トレース"),
-                             QStringLiteral("コンソール画面でトレース"), [this] { commands_.trace(); });
+                             QStringLiteral("コンソール画面でトレース"), [this] { commands_.trace(); },
+                             RunButtonKey(1));
     addButton(QStringLiteral("Command3"), QStringLiteral("実行終了"), QStringLiteral("実行を終了"),
-              [this] { Command3_Click(); });
+              [this] { Command3_Click(); }, RunButtonKey(5));
     addButton(QStringLiteral("Command4"), QStringLiteral("閉じて終了"),
               QStringLiteral("実行を終了し、画面を閉じる。"), [this] { Command4_Click(); });
     copy_ = addButton(QStringLiteral("Command2"), QStringLiteral("コピー"),
@@ -72,10 +75,11 @@ frmRun::frmRun(RunControl& run, const FixedFont& font, Commands commands)
 }
 
 QPushButton* frmRun::addButton(const QString& name, const QString& caption, const QString& tip,
-                               std::function<void()> command) {
+                               std::function<void()> command, const QKeySequence& key) {
     auto* button = new QPushButton(caption, buttonPanel_);
     button->setObjectName(name);
-    button->setToolTip(tip);
+    button->setToolTip(key.isEmpty() ? tip : TipWithKey(tip, key));
+    button->setShortcut(key);
     button->setFixedHeight(kButtonRowHeight - 12);
     buttonPanel_->layout()->addWidget(button);
     connect(button, &QPushButton::clicked, this, std::move(command));

@@ -7,6 +7,7 @@
 // Run control reaches it through the workbench's host, which collects the console text of a time
 // slice and has it drawn when events run (sync, syncPart, flushPart).
 
+#include <QKeySequence>
 #include <QWidget>
 #include <functional>
 
@@ -73,7 +74,7 @@ private:
     void Command3_Click();
     void Command4_Click();
     QPushButton* addButton(const QString& name, const QString& caption, const QString& tip,
-                           std::function<void()> command);
+                           std::function<void()> command, const QKeySequence& key = QKeySequence());
 
     RunControl& run_;
     Commands commands_;

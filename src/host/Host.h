@@ -65,8 +65,12 @@ public:
 class Console {
 public:
     virtual ~Console() = default;
-    // Show the console window without waiting (creating it when needed).
+    // Show the console window without waiting (creating it when needed); a window already shown
+    // stays where it is, behind others or not.
     virtual void showConsole() = 0;
+    // Show the console window, bring it in front of the others and make it the active window: a run
+    // starts or IN waits, and the learner must see the console and never type into a hidden one.
+    virtual void bringConsoleToFront() = 0;
     // Append a whole line in a colour at the caret; the insertion colour returns to black.
     virtual void consoleWrite(Rgb colour, const QString& text) = 0;
     // Insert text at the caret in the current colour; "\n" ends a line.

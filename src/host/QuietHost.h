@@ -20,6 +20,7 @@ public:
     void setStatusNote(const QString&) override {}
     void appendMessage(Rgb, const QString&) override {}
     void showConsole() override {}
+    void bringConsoleToFront() override {}
     void consoleWrite(Rgb, const QString&) override {}
     void consoleAppend(const QString&) override {}
     void setConsoleEnabled(bool) override {}

@@ -61,14 +61,14 @@ void RunControl::RunAll() {
     if (busy_) return;
     beginRun(RunMode::Run);
     runWindowOpen_ = true;
-    host_.showConsole();
+    host_.bringConsoleToFront();
     host_.consoleWrite(colours::Green, QStringLiteral("■実行開始（OUT命令がないと何も出力されません。）"));
     finishLoop(runLoop(false));
 }
 
 void RunControl::RunTrace() {
     if (busy_) return;
-    host_.showConsole();
+    host_.bringConsoleToFront();
     host_.setConsoleWhite();
     beginRun(RunMode::Trace);
     runWindowOpen_ = true;

@@ -12,6 +12,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "host/Host.h"
 #include "simulator/Executor.h"
 #include "simulator/RunMode.h"
 #include "simulator/Supervisor.h"
@@ -22,7 +23,6 @@ struct AssemblyState;
 struct ErrorState;
 struct Settings;
 struct TraceOptions;
-class Host;
 class RunNotes;
 class VirtualFileDevice;
 
@@ -56,6 +56,8 @@ public:
     void SetRunButtons();
     void EndRun();
 
+    // The run buttons' states as SetRunButtons or EndRun gave them last.
+    const RunButtons& buttons() const { return buttons_; }
     // The way the program runs now; None between runs.
     RunMode mode() const { return runMode_; }
     bool stopRequested() const { return stopRequest_; }
@@ -84,6 +86,7 @@ private:
     void writeTraceLine();
 
     RunMode runMode_ = RunMode::None;
+    RunButtons buttons_;
     bool stopRequest_ = false;
     bool runWindowOpen_ = false;
     std::int64_t stepLimit_ = 0;

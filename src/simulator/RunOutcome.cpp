@@ -74,11 +74,13 @@ void RunControl::SetRunButtons() {
     buttons.run = buttons.trace = buttons.start = false;
     buttons.step = buttons.autoRun = !loop;
     buttons.consoleButtons = false;
-    host_.setRunButtons(buttons);
+    buttons_ = buttons;
+    host_.setRunButtons(buttons_);
 }
 
 void RunControl::EndRun() {
-    host_.setRunButtons(RunButtons());
+    buttons_ = RunButtons();
+    host_.setRunButtons(buttons_);
     runMode_ = RunMode::None;
     host_.setConsoleEnabled(true);
 }

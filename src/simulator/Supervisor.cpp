@@ -71,8 +71,10 @@ StepResult Supervisor::PerformIn() {
     return storeText(text, area, length);
 }
 
+// The console comes to the front for every IN (the learner may have put another window over it
+// since the run began), but not for OUT: output alone must not pull it forward line by line.
 QString Supervisor::waitForConsoleLine() {
-    host_.showConsole();
+    host_.bringConsoleToFront();
     host_.setConsoleEnabled(true);
     host_.focusConsole();
     host_.consoleWrite(colours::Green, QStringLiteral("IN命令です。入力してください。"));

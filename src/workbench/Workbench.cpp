@@ -47,6 +47,12 @@ void Workbench::EnterEditMode() {
     run.setRunWindowOpen(false);
 }
 
+bool Workbench::ApplyModeTable(int code) {
+    if (mode_ == Mode::None) return false;
+    ModeTable(mode_, code, modeTable_);
+    return true;
+}
+
 AssembleOutcome Workbench::Assemble(const QString& source) {
     mode_ = Mode::Assemble;
     AssembleContext context{session.table,    session.settings, session.machine,

@@ -12,15 +12,13 @@
 #include "simulator/RunNotes.h"
 #include "simulator/Trace.h"
 #include "workbench/AssembleCommand.h"
+#include "workbench/Modes.h"
 #include "workbench/ProgramDocument.h"
 #include "workbench/Session.h"
 
 namespace kv {
 
 class Host;
-
-// The main window's modes; None only while the window loads.
-enum class Mode { None, Edit, Assemble, Run };
 
 class Workbench {
 public:
@@ -44,6 +42,12 @@ public:
 
     Mode mode() const { return mode_; }
     void setMode(Mode mode) { mode_ = mode; }
+    // ApplyMode's part without widgets: the mode table for the mode and a result code becomes the
+    // mode buttons' states. False when the mode is None (nothing changes then; the caller reports
+    // it).
+    bool ApplyModeTable(int code);
+    // The mode buttons as they show now: the table's states, locked while a run is going on.
+    ModeButtonStates modeButtons() const { return WithRunLock(modeTable_, run.buttons()); }
     // "編集モード": the location counter back at the start of the area, the console closed.
     void EnterEditMode();
     // "アセンブル": assembles and links the source with the message pane's report.
@@ -58,6 +62,7 @@ private:
     Host& host_;
     QString programFolder_;
     Mode mode_ = Mode::None;
+    ModeButtonStates modeTable_;
 
 public:
     Session session;

@@ -33,6 +33,7 @@ public:
     QString console;              // everything written to the console, "\n" after each line
     QVector<ColouredLine> consoleLines;  // the lines of consoleWrite
     bool consoleShown = false, consoleEnabled = true, consoleWhite = false, consoleClosed = false;
+    int consoleRaises = 0;  // bringConsoleToFront
     int instructionAddress = -1;
     QVector<RunButtons> runButtons;
     QVector<int> autoIntervals;
@@ -77,6 +78,10 @@ public:
     void setStatusNote(const QString& text) override { statusNotes << text; }
     void appendMessage(Rgb colour, const QString& text) override { messages.push_back({colour, text}); }
     void showConsole() override { consoleShown = true; }
+    void bringConsoleToFront() override {
+        consoleShown = true;
+        ++consoleRaises;
+    }
     void consoleWrite(Rgb colour, const QString& text) override {
         consoleLines.push_back({colour, text});
         console += text + QLatin1Char('\n');

@@ -432,6 +432,41 @@ TEST_F(RunControlTest, ConsoleTransfersInRun) {
     EXPECT_EQ(at(0x8200), 2);
 }
 
+// The console comes to the front when a run or a trace starts and whenever IN waits for a line,
+// before the prompt; OUT only writes into it, wherever it is.
+TEST_F(RunControlTest, TheConsoleComesToTheFrontAtEachStartAndEachIn) {
+    putTransfer(0x8000, kind::In, 0x8100, 0x8200);
+    for (std::int32_t out = 0x800C; out < 0x8030; out += 12) putTransfer(out, kind::Out, 0x8100, 0x8200);
+    putTransfer(0x8030, kind::In, 0x8100, 0x8200);
+    put(0x803C, {kRet});
+    for (const bool tracing : {false, true}) {
+        host = RecordingHost();
+        QVector<int> raisesAtWaits, linesAtWaits;
+        host.onWait = [&] {
+            raisesAtWaits << host.consoleRaises;
+            linesAtWaits << host.consoleLines.size();
+            run.DeliverConsoleLine(QStringLiteral("x"));
+        };
+        if (tracing) run.RunTrace();
+        else run.RunAll();
+        EXPECT_EQ(run.lastResult(), step::NormalEnd) << tracing;
+        EXPECT_EQ(raisesAtWaits, QVector<int>({2, 3})) << tracing;
+        EXPECT_EQ(host.consoleRaises, 3) << tracing;
+        // Each wait comes after its own prompt: the console was in front before the prompt came.
+        ASSERT_EQ(linesAtWaits.size(), 2);
+        EXPECT_EQ(host.consoleLines[linesAtWaits[0] - 1].text, kPrompt);
+        EXPECT_EQ(host.consoleLines[linesAtWaits[1] - 1].text, kPrompt);
+    }
+
+    // The step modes ask in an input box and write OUT into boxes: the console stays where it is.
+    host = RecordingHost();
+    run.StartStep();
+    for (int i = 0; i < 5; ++i) run.NextStep();
+    EXPECT_EQ(host.inputBoxes.size(), 2);
+    EXPECT_EQ(host.consoleRaises, 0);
+    EXPECT_FALSE(host.consoleShown);
+}
+
 TEST_F(RunControlTest, EndingTheRunWhileInWaits) {
     putTransfer(0x8000, kind::In, 0x8100, 0x8200);
     put(0x800C, {kRet});

@@ -186,5 +186,80 @@ TEST_F(WorkbenchTest, ModesAndTheAssembleCommand) {
     EXPECT_TRUE(host.consoleClosed);
 }
 
+// The mode table: which mode button is yellow and which can be pressed; "E" enabled, "D" disabled,
+// "Y" yellow, "F" button face.
+QString look(const ModeButtonStates& s) {
+    QString text;
+    for (const ModeButton& b : {s.edit, s.assemble, s.run})
+        text += QString(b.yellow ? QLatin1Char('Y') : QLatin1Char('F')) +
+                (b.enabled ? QLatin1Char('E') : QLatin1Char('D')) + QLatin1Char(' ');
+    return text.trimmed();
+}
+
+TEST(ModeTableTest, EveryRow) {
+    struct Row {
+        Mode mode;
+        int code;
+        const char* buttons;  // empty: no row, the buttons stay
+    };
+    const Row rows[] = {
+        {Mode::Edit, 0, "YD FE FD"},     {Mode::Edit, 2, "YD FE FD"},     {Mode::Assemble, 0, "FD YD FD"},
+        {Mode::Assemble, 1, "FE YD FD"}, {Mode::Assemble, 2, "FE YD FE"}, {Mode::Assemble, 3, ""},
+        {Mode::Run, 0, "FE FE YD"},      {Mode::None, 0, ""},
+    };
+    for (const Row& row : rows) {
+        ModeButtonStates states;
+        states.edit.yellow = true;  // a mark that must survive a missing row
+        const bool found = ModeTable(row.mode, row.code, states);
+        EXPECT_EQ(found, *row.buttons != 0) << int(row.mode) << row.code;
+        if (found) EXPECT_EQ(look(states), QLatin1String(row.buttons)) << int(row.mode) << row.code;
+        else EXPECT_TRUE(states.edit.yellow);
+    }
+}
+
+// Back in assemble mode after running, the console window can still run the program: the run locks
+// all three mode buttons, and its end gives them back as the table has them ("アセンブル" stays
+// disabled and yellow).
+TEST_F(WorkbenchTest, TheModeTableHoldsOverTheEndOfARun) {
+    const QString program = QStringLiteral(
+        "MAIN      START\n          IN        BUF,LEN\n          LAD       GR1,1\n          RET\n"
+        "BUF       DS        4\n"
+        "LEN       DS        1\n          END");
+    ASSERT_TRUE(bench.Assemble(program).linked);
+    ASSERT_TRUE(bench.ApplyModeTable(2));
+    bench.setMode(Mode::Run);
+    ASSERT_TRUE(bench.ApplyModeTable(0));
+    bench.run.PrepareRunMode();
+    EXPECT_EQ(look(bench.modeButtons()), QStringLiteral("FE FE YD"));
+    bench.setMode(Mode::Assemble);
+    ASSERT_TRUE(bench.ApplyModeTable(2));
+    EXPECT_EQ(look(bench.modeButtons()), QStringLiteral("FE YD FE"));
+
+    QString during;
+    host.onWait = [&] {
+        during = look(bench.modeButtons());
+        bench.run.DeliverConsoleLine(QStringLiteral("ok"));
+    };
+    for (int i = 0; i < 2; ++i) {
+        during.clear();
+        if (i == 0) bench.run.RunAll();
+        else bench.run.RunTrace();
+        EXPECT_EQ(bench.run.lastResult(), step::NormalEnd);
+        EXPECT_EQ(during, QStringLiteral("FD YD FD"));
+        EXPECT_EQ(look(bench.modeButtons()), QStringLiteral("FE YD FE"));
+    }
+
+    // In run mode a breakpoint keeps the lock while the learner steps on; the end of the run lifts it.
+    bench.setMode(Mode::Run);
+    ASSERT_TRUE(bench.ApplyModeTable(0));
+    bench.session.machine.wordKinds[0x800C - 0x8000] |= kind::Breakpoint;  // LAD after the 12 words of IN
+    bench.run.RunAll();
+    EXPECT_EQ(bench.run.lastResult(), step::Breakpoint);
+    EXPECT_EQ(look(bench.modeButtons()), QStringLiteral("FD FD YD"));
+    bench.run.NextStep();
+    EXPECT_EQ(bench.run.lastResult(), step::NormalEnd);
+    EXPECT_EQ(look(bench.modeButtons()), QStringLiteral("FE FE YD"));
+}
+
 }  // namespace
 }  // namespace kv::testing

@@ -13,6 +13,7 @@
 
 #include "RunFixture.h"
 #include "gui/ConsoleEdit.h"
+#include "gui/FormMain.h"
 #include "gui/frmRun.h"
 #include "gui/FixedFont.h"
 
@@ -26,6 +27,23 @@ const QString kEcho = QStringLiteral(
     "MAIN      START\n"
     "          IN        BUF,LEN\n"
     "          OUT       BUF,LEN\n"
+    "          RET\n"
+    "BUF       DS        10\n"
+    "LEN       DS        1\n"
+    "          END\n");
+
+const QString kHello = QStringLiteral(
+    "MAIN      START\n"
+    "          OUT       MSG,LEN\n"
+    "          RET\n"
+    "MSG       DC        'Hi'\n"
+    "LEN       DC        2\n"
+    "          END\n");
+
+const QString kTwoInputs = QStringLiteral(
+    "MAIN      START\n"
+    "          IN        BUF,LEN\n"
+    "          IN        BUF,LEN\n"
     "          RET\n"
     "BUF       DS        10\n"
     "LEN       DS        1\n"
@@ -163,10 +181,10 @@ private slots:
         frmRun& console = *bench->console();
         QCOMPARE(console.windowTitle(), QStringLiteral("コンソール"));
         const QVector<std::array<QString, 3>> buttons{
-            {QStringLiteral("Command5"), QStringLiteral("実行"), QStringLiteral("コンソール画面で実行")},
+            {QStringLiteral("Command5"), QStringLiteral("実行"), QStringLiteral("コンソール画面で実行（F5）")},
             {QStringLiteral("Command6"), QStringLiteral("トレース"),
-             QStringLiteral("コンソール画面でトレース")},
-            {QStringLiteral("Command3"), QStringLiteral("実行終了"), QStringLiteral("実行を終了")},
+             QStringLiteral("コンソール画面でトレース（F6）")},
+            {QStringLiteral("Command3"), QStringLiteral("実行終了"), QStringLiteral("実行を終了（Shift+F5）")},
             {QStringLiteral("Command4"), QStringLiteral("閉じて終了"),
              QStringLiteral("実行を終了し、画面を閉じる。")},
             {QStringLiteral("Command2"), QStringLiteral("コピー"), QStringLiteral("クリップボードにコピー")},
@@ -199,6 +217,85 @@ private slots:
         bench->form().hide();
         consoleButton("Command8")->click();
         QVERIFY(bench->form().isVisible());
+    }
+
+    // The learner brings the main window to the front between runs: "実行" and "トレース" bring the
+    // console forward again and make it the active window, also for a program that only writes.
+    void theConsoleComesToTheFrontAtEachRun() {
+        QVERIFY(bench->enterRunMode(kHello));
+        FormMain& form = bench->form();
+        for (const char* button : {"Command4_0", "Command4_0", "Command4_1", "Command4_0"}) {
+            form.raise();
+            form.activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&form));
+            click(button);
+            frmRun* console = bench->console();
+            QVERIFY(console && console->isVisible());
+            QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(console));
+            QCOMPARE(bench->consoleLines().last().second, QStringLiteral("■正常終了"));
+        }
+        // A minimised console comes back for the next run.
+        bench->console()->showMinimized();
+        click("Command4_0");
+        QVERIFY(!bench->console()->isMinimized());
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(bench->console()));
+    }
+
+    // Each IN finds the console active with the focus in its text, even when the learner went to
+    // the main window after the previous one (the window system activates a window when it gets to
+    // it: the wait lets it).
+    void eachInBringsTheConsoleForward() {
+        QVERIFY(bench->enterRunMode(kTwoInputs));
+        FormMain& form = bench->form();
+        int waits = 0;
+        bench->whenInputWaits([&](frmRun& console) {
+            QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&console));
+            QVERIFY(console.console().hasFocus());
+            ++waits;
+            form.activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&form));
+            RunFixture::typeLine(console, QStringLiteral("a"));
+            bench->whenInputWaits([&](frmRun& again) {
+                QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&again));
+                QVERIFY(again.console().hasFocus());
+                ++waits;
+                RunFixture::typeLine(again, QStringLiteral("b"));
+            });
+        });
+        click("Command4_0");
+        QCOMPARE(waits, 2);
+        QCOMPARE(bench->consoleLines().last().second, QStringLiteral("■正常終了"));
+    }
+
+    // Back in assemble mode, the console can still run the program: during the run no mode button
+    // can be pressed, and afterwards "アセンブル" is yellow and disabled again, as the mode table has it.
+    void aRunFromTheConsoleInAssembleModeKeepsTheModeTable() {
+        QVERIFY(bench->enterRunMode(kEcho));
+        bench->whenInputWaits([](frmRun& console) { RunFixture::typeLine(console, QStringLiteral("a")); });
+        click("Command4_0");
+        click("Command002");
+        QCOMPARE(bench->form().currentMode(), Mode::Assemble);
+        auto* edit = bench->button(QStringLiteral("Command001"));
+        auto* assemble = bench->button(QStringLiteral("Command002"));
+        auto* run = bench->button(QStringLiteral("Command003"));
+        const QColor yellow(255, 255, 0);
+        auto check = [&](bool editOn, bool runOn) {
+            QCOMPARE(edit->isEnabled(), editOn);
+            QVERIFY(!assemble->isEnabled());
+            QCOMPARE(assemble->palette().color(QPalette::Button), yellow);
+            QCOMPARE(run->isEnabled(), runOn);
+        };
+        check(true, true);
+        bool checkedDuringTheRun = false;
+        bench->whenInputWaits([&](frmRun& console) {
+            check(false, false);
+            checkedDuringTheRun = true;
+            RunFixture::typeLine(console, QStringLiteral("b"));
+        });
+        consoleButton("Command5")->click();
+        QVERIFY(checkedDuringTheRun);
+        QCOMPARE(bench->consoleLines().last().second, QStringLiteral("■正常終了"));
+        check(true, true);
     }
 
     void theConsoleKeepsItsSizeAndMargins() {

@@ -19,6 +19,10 @@
 //   dump-window.png        the memory dump window after the run
 //   console-dump.png       a radix dump of DATA written into the console
 //   file-device.png        the input device window with the virtual file device chosen
+//   run-default-size.png   run mode in the default window size (800 x 574) after "スタート" and six
+//                          "ステップ": whole program lines beside the tab control
+//   run-console-front.png  the screen after "実行" pressed in that window while the console lay
+//                          behind it: the console came to the front for IN and shows the run
 
 #include <QAction>
 #include <QApplication>
@@ -48,6 +52,7 @@
 
 #include "gui/ConsoleEdit.h"
 #include "gui/KvStart.h"
+#include "gui/QtTranslation.h"
 #include "gui/SourceEditor.h"
 #include "gui/frmFileIO.h"
 #include "gui/frmRun.h"
@@ -70,15 +75,20 @@ bool Shoot(QWidget& window, const QString& path) {
     return saved;
 }
 
-// The screen where the window is, with whatever lies over it (a pop-up menu, a dialog in front of it).
-bool ShootArea(QWidget& window, const QString& path) {
+// A part of the screen as it shows, windows in their stacking order.
+bool ShootScreen(QWidget& anyWindow, const QRect& part, const QString& path) {
     Settle(600);
-    const QRect area = window.frameGeometry();
-    const QPixmap picture = window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    const QPixmap picture =
+        anyWindow.screen()->grabWindow(0, part.x(), part.y(), part.width(), part.height());
     const bool saved = picture.save(path);
     std::printf("%s %s (%dx%d)\n", saved ? "saved" : "FAILED", qPrintable(path), picture.width(),
                 picture.height());
     return saved;
+}
+
+// The screen where the window is, with whatever lies over it (a pop-up menu, a dialog in front of it).
+bool ShootArea(QWidget& window, const QString& path) {
+    return ShootScreen(window, window.frameGeometry(), path);
 }
 
 void Click(QWidget& window, const char* name) {
@@ -136,6 +146,7 @@ void Replace(QTextEdit& editor, const QString& from, const QString& to) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    kv::LoadQtTranslation(app);
     if (argc != 2) {
         std::fputs("usage: kavora2-screenshots OUTPUT_FOLDER\n", stderr);
         return 2;
@@ -291,5 +302,29 @@ int main(int argc, char** argv) {
         dialog.findChild<QPushButton*>(QStringLiteral("Command5"))->click();
     };
     window.findChild<QAction*>(QStringLiteral("mn59"))->trigger();
+
+    // The default window size; steps with the registers the program uses.
+    kv::Settings defaults;
+    kv::SetDefaults(defaults, twips.perPixel(), programFolder.path());
+    window.resize(twips.toPixels(defaults.windowWidth), twips.toPixels(defaults.windowHeight));
+    window.raise();
+    Click(window, "Command4_2");
+    for (int i = 0; i < 6; ++i) Click(window, "Command4_3");
+    ok = Shoot(window, output.filePath(QStringLiteral("run-default-size.png"))) && ok;
+    Click(window, "Command4_5");
+
+    // The console, cleared, behind the main window; "実行" brings it to the front, where IN waits for
+    // the name.
+    console.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    console.resize(640, 360);
+    console.move(300, 250);
+    window.raise();
+    window.activateWindow();
+    Settle(300);
+    QTimer::singleShot(500, &window,
+                       [&host] { TypeLine(&host.console()->console(), QStringLiteral("Kavora")); });
+    Click(window, "Command4_0");
+    const QRect both = window.frameGeometry().united(console.frameGeometry());
+    ok = ShootScreen(window, both, output.filePath(QStringLiteral("run-console-front.png"))) && ok;
     return ok ? 0 : 1;
 }

@@ -3,10 +3,13 @@
 #include <QApplication>
 
 #include "gui/KvStart.h"
+#include "gui/QtTranslation.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kavora2"));
+    if (!kv::LoadQtTranslation(app))
+        qWarning("Qt's Japanese translation (qtbase_ja.qm) is missing: Qt's own texts stay English");
     const kv::StartupInfo startup{kv::ProgramFolder(), kv::CommandLineText(QApplication::arguments())};
     const std::unique_ptr<kv::FormMain> window = kv::KvStart(startup);
     return QApplication::exec();
