@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -68,6 +69,18 @@ void FormMain::Form_Activate() {
         showMaximized();
     else if (!maximisedNow_ && isMaximized())
         showNormal();
+    keepTitleBarOnScreen();
+}
+
+// The stored position is where the window's client area went; some window managers put the title
+// bar above it, off the screen, where the learner cannot take hold of the window. It comes down.
+void FormMain::keepTitleBarOnScreen() {
+    if (isMaximized() || isFullScreen() || screen() == nullptr) return;
+    const QRect available = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int down = std::max(0, available.top() - frame.top());
+    const int right = std::max(0, available.left() - frame.left());
+    if (down > 0 || right > 0) move(pos() + QPoint(right, down));
 }
 
 void FormMain::changeEvent(QEvent* event) {

@@ -58,6 +58,7 @@ public:
     // file, and enters edit mode.
     void Form_Load();
     void Form_Activate();
+    void keepTitleBarOnScreen();
 
     // The mode buttons "編集モード", "アセンブル" and "実行モード".
     void Command001_Click();
