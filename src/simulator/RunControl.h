@@ -4,7 +4,8 @@
 // set pace (Auto) - stops runs on request, at breakpoints, at the end and on errors, reports the
 // outcome and sets the run buttons. Everything happens on the one user-interface thread; the Run and
 // Trace loops let pending events run on a time slice of a few milliseconds, and check the stop
-// request after every instruction.
+// request wherever it can have been made: after events ran and after each instruction that could
+// wait for input or show a box. Start, Step and Auto execute through ExecuteOne alone.
 //
 // The buttons of the main window and of the console window call the operations below; the console
 // window delivers typed lines with DeliverConsoleLine.
