@@ -109,10 +109,10 @@ void RunPanel::ToggleBreakpoint(int row) {
         return;
     if (listed.colour == kBreakpointColour) {
         listed.colour = kWhite;
-        machine_.wordKinds[d] &= 0x7F;
+        machine_.setBreakpoint(listed.address, false);
     } else {
         listed.colour = kBreakpointColour;
-        machine_.wordKinds[d] |= kind::Breakpoint;
+        machine_.setBreakpoint(listed.address, true);
     }
     paintCell(addressCells_[row], listed.colour);
 }
@@ -122,7 +122,7 @@ void RunPanel::ClearAllBreakpoints() {
         if (listed.colour != kLiteralHeadingColour) listed.colour = kWhite;
     for (int i = 0; i <= visibleRowLimit_; ++i)
         if (colourOf(addressCells_[i]) != kLiteralHeadingColour) paintCell(addressCells_[i], kWhite);
-    for (int d = 0; d <= MachineState::kAreaWords; ++d) machine_.wordKinds[d] &= 0x7F;
+    machine_.clearBreakpoints();
 }
 
 }  // namespace kv

@@ -25,6 +25,19 @@ void MachineState::ResetForRun() {
     OF = SF = ZF = '?';
 }
 
+void MachineState::setBreakpoint(std::int32_t address, bool on) {
+    const int offset = address - userStart;
+    if (on) wordKinds[offset] |= kind::Breakpoint;
+    else wordKinds[offset] &= 0x7F;
+    noteChanged(offset, offset);
+}
+
+// The breakpoint flags of the area and of the stack-bottom word.
+void MachineState::clearBreakpoints() {
+    for (int offset = 0; offset <= kAreaWords; ++offset) wordKinds[offset] &= 0x7F;
+    noteChanged(0, kAreaWords);
+}
+
 QString MachineState::FR() const {
     const QChar bits[3] = {QChar(OF), QChar(SF), QChar(ZF)};
     return QString(bits, 3);

@@ -53,6 +53,26 @@ struct MachineState {
     std::uint16_t kindAt(std::int32_t address) const { return wordKinds[address - userStart]; }
     // True when the address lies in the user area proper (userStart .. userEnd).
     bool inArea(std::int64_t address) const { return address >= userStart && address <= userEnd; }
+
+    // A running program's store (the executor's and the supervisor's), and the breakpoints set and
+    // cleared while a program runs or waits: they go through these, which note the changed words so
+    // that the executor's decoded copy of the program forgets them.
+    void store(std::int32_t address, std::int32_t value) {
+        const int offset = address - userStart;
+        memory[offset] = value;
+        noteChanged(offset, offset);
+    }
+    void setBreakpoint(std::int32_t address, bool on);
+    void clearBreakpoints();
+
+    // Offsets (address - userStart) of the words and kinds changed since the executor last caught
+    // up with them: changedFirst to changedLast, none when changedFirst > changedLast.
+    int changedFirst = kWords;
+    int changedLast = -1;
+    void noteChanged(int firstOffset, int lastOffset) {
+        if (firstOffset < changedFirst) changedFirst = firstOffset;
+        if (lastOffset > changedLast) changedLast = lastOffset;
+    }
 };
 
 }  // namespace kv

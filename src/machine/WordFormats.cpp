@@ -28,11 +28,13 @@ QString FormatUnsignedWord(std::int64_t value) {
     return QString::number(value & 0xFFFF).rightJustified(5, QLatin1Char(' '));
 }
 
-QString FormatCharWord(std::int64_t value) {
-    if (value == 32) return QStringLiteral("□");
-    if (value >= 33 && value <= 126) return QChar(static_cast<char16_t>(0xFF01 + (value - 33)));
-    if (value >= 0xA1 && value <= 0xDF) return QChar(kKatakana[value - 0xA1]);
-    return QStringLiteral("※");
+QString FormatCharWord(std::int64_t value) { return QString(QChar(CharWordCharacter(value))); }
+
+char16_t CharWordCharacter(std::int64_t value) {
+    if (value == 32) return u'□';
+    if (value >= 33 && value <= 126) return static_cast<char16_t>(0xFF01 + (value - 33));
+    if (value >= 0xA1 && value <= 0xDF) return kKatakana[value - 0xA1];
+    return u'※';
 }
 
 QString FormatBinaryWord(std::int64_t value) {

@@ -20,6 +20,8 @@ QString FormatUnsignedWord(std::int64_t value);
 // One full-width character: the JIS X 0201 character of the code in its full-width form, "□" for a
 // blank and "※" for a control code or a code without a character.
 QString FormatCharWord(std::int64_t value);
+// The character of FormatCharWord.
+char16_t CharWordCharacter(std::int64_t value);
 // Four groups of four binary digits, each followed by a blank (20 characters).
 QString FormatBinaryWord(std::int64_t value);
 // The Japanese form of the 3-character flag register, e.g. " 正 " for "000"; "" for a text that

@@ -205,7 +205,7 @@ StepResult Executor::shift(std::uint32_t code, std::int32_t& gr) {
 StepResult Executor::push(std::int32_t value) {
     if (!m_.holds(std::int64_t{m_.SP} - 1)) return fail(ErrorCode::InvalidAddress, 3);
     m_.SP -= 1;
-    m_.word(m_.SP) = value;
+    m_.store(m_.SP, value);
     return 0;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 #include "machine/ErrorState.h"
 #include "simulator/RunNotes.h"
@@ -41,6 +42,21 @@ public:
         : m_(machine), error_(error), settings_(settings), notes_(notes), calls_(calls) {}
 
     StepResult ExecuteOne();
+
+    // The run loop's way through the instructions that run quietly: executes up to budget
+    // instructions from PR, each exactly as ExecuteOne with the result 0, and PR := nextPR between
+    // them. It stops before an instruction it leaves to ExecuteOne - one that would fail, end the
+    // program, reach the host (IN, OUT, SVC, a store into a constant, the internal fault of RET) or
+    // that carries a breakpoint, or that uses a macro expansion, COPY or a register block - and
+    // before PR leaves the area (the OS return address among others). Returns the number executed;
+    // when it is above 0, PR is the address of the last of them and nextPR where execution goes on,
+    // as after ExecuteOne.
+    //
+    // It works from a decoded copy of the program that follows every store of the executor, of the
+    // supervisor and every breakpoint set through MachineState; ForgetDecoded drops the copy, as a
+    // run must do at its start and after letting events run.
+    std::int64_t ExecuteMany(std::int64_t budget);
+    void ForgetDecoded();
 
     // The helpers below are defined at the end of this header, inline: every step uses them.
 
@@ -82,11 +98,29 @@ private:
     StepResult copy(std::uint32_t word);
     StepResult fail(ErrorCode code, StepResult result);
 
+    // What ExecuteMany keeps of the instruction that starts at a word: the handler that carries it
+    // out (0: not decoded yet) and its fields. It depends on the word, the word after it (the
+    // address word) and the word's kind, so a store forgets the entries of the word and of the word
+    // before it.
+    struct DecodedWord {
+        std::uint8_t handler;
+        std::uint8_t r;    // r1
+        std::uint8_t x;    // r2: the second register, or the index register (0: none)
+        std::uint8_t unused;
+        std::uint16_t adr;  // the address word
+        std::uint16_t unused2;
+    };
+    void decode(int offset);
+    void catchUpWithStores();
+
     MachineState& m_;
     ErrorState& error_;
     const Settings& settings_;
     RunNotes& notes_;
     SupervisorCalls& calls_;
+    // One entry per word of the machine, after one for the word before the area (a store to the
+    // first word forgets it too); made by the first ExecuteMany.
+    std::vector<DecodedWord> decoded_;
 };
 
 inline void Executor::ComputeEA(int x) {
@@ -116,7 +150,7 @@ inline StepResult Executor::WriteOperand(std::int32_t value) {
             break;
         default: break;
     }
-    m_.word(m_.EA) = value;
+    m_.store(m_.EA, value);
     return 0;
 }
 

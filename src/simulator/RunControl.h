@@ -4,7 +4,8 @@
 // set pace (Auto) - stops runs on request, at breakpoints, at the end and on errors, reports the
 // outcome and sets the run buttons. Everything happens on the one user-interface thread; the Run and
 // Trace loops let pending events run on a time slice of a few milliseconds, and check the stop
-// request after every instruction.
+// request wherever it can have been made: after events ran and after each instruction that could
+// wait for input or show a box. Start, Step and Auto execute through ExecuteOne alone.
 //
 // The buttons of the main window and of the console window call the operations below; the console
 // window delivers typed lines with DeliverConsoleLine.
@@ -75,14 +76,19 @@ public:
 private:
     // Run, Tron and Start: the machine reset and the record reader back at the first record.
     void beginRun(RunMode mode);
-    // Run and Tron: the loop and its end.
-    StepResult runLoop(bool tracing);
+    // Run and Tron: the loops and their end.
+    StepResult runQuickly();
+    StepResult runTraced();
+    void letEventsRun(bool tracing);
+    StepResult endLoop(std::int64_t executed, StepResult result, std::int32_t savedPR, bool tracing);
     void finishLoop(StepResult result);
     // One instruction of Start, Step and Auto with the panels refreshed and the outcome reported;
     // returns the result as reported.
     StepResult stepBody();
     void reportToConsole(StepResult result);
     void reportInBox(StepResult result);
+    void appendTraceLine();
+    void flushTrace();
     void writeTraceLine();
 
     RunMode runMode_ = RunMode::None;
@@ -104,7 +110,8 @@ private:
     Host& host_;
     Supervisor supervisor_;
     Executor executor_;
-    QString traceLine_;  // reused for every trace record
+    QString traceText_;             // trace records not yet in the console
+    qsizetype traceHandedOver_ = 0;  // characters of records given to the console since events ran
     // A run loop or a step is in progress: a timer tick or a button that arrives while its boxes or
     // the console wait let events run is ignored.
     bool busy_ = false;

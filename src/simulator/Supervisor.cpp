@@ -56,7 +56,7 @@ StepResult Supervisor::PerformIn() {
     if (device_.inputDevice == InputDevice::VirtualFile) {
         const RecordRead read = device_.ReadNextRecord(error_);
         if (read.status == RecordStatus::End) {
-            m_.word(length) = device_.endOfFileValue;
+            m_.store(length, device_.endOfFileValue);
             notes_.ShowRunNote(0, 91);
             return 0;
         }
@@ -99,8 +99,8 @@ StepResult Supervisor::storeText(const QString& text, std::int32_t area, std::in
         }
         codes[n++] = characterCode(QStringView(text).mid(i, unitsAt(text, i)));
     }
-    m_.word(length) = n;
-    for (int i = 0; i < n; ++i) m_.word(area + i) = codes[i];
+    m_.store(length, n);
+    for (int i = 0; i < n; ++i) m_.store(area + i, codes[i]);
     return result;
 }
 

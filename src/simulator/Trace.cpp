@@ -2,7 +2,6 @@
 
 #include "assembler/AssemblyState.h"
 #include "machine/MachineState.h"
-#include "simulator/WordDisplay.h"
 #include "settings/Settings.h"
 
 namespace kv {
@@ -25,23 +24,6 @@ void appendHexDigits(QString& s, std::int32_t v) {
     for (int shift = 12; shift >= 0; shift -= 4) s.append(QLatin1Char(kHexDigits[(v >> shift) & 0xF]));
 }
 
-// "#hhhh" of the 16-bit pattern, without building a string of its own.
-void appendHex(QString& s, std::int32_t v) {
-    s.append(QLatin1Char('#'));
-    appendHexDigits(s, v);
-}
-
-void appendWord(QString& s, std::int32_t value, int form, Boxes& host) {
-    const std::int32_t w = value & 0xFFFF;
-    switch (form) {
-        case notation::Binary: s.append(FormatBinaryWord(w)); break;
-        case notation::Signed: s.append(FormatSignedWord(w, host)); break;
-        case notation::Unsigned: s.append(FormatUnsignedWord(w, host)); break;
-        case notation::Character: s.append(FormatCharWord(w)); break;
-        default: appendHex(s, w); break;
-    }
-}
-
 void appendRegisterHeadings(QString& h, const TraceOptions& o) {
     for (int i = 0; i < 8; ++i) {
         if (!o.registers[i]) continue;
@@ -62,15 +44,6 @@ void appendMemoryHeadings(QString& h, const TraceOptions& o) {
         }
 }
 
-// "#hhhh " of value, or six blanks when the instruction has no effective address.
-void appendAddressColumn(QString& s, std::int32_t ea, std::int32_t value) {
-    if (ea == -1) {
-        appendBlanks(s, 6);
-        return;
-    }
-    appendHex(s, value);
-    s.append(QLatin1Char(' '));
-}
 
 int clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
 
@@ -126,65 +99,6 @@ QString TraceHeader(const TraceOptions& o) {
     if (o.fNotation) h.append(QStringLiteral("　　　F式表記"));
     h.append(QLatin1Char('\n'));
     return h;
-}
-
-void TraceLine(QString& line, const TraceOptions& o, const MachineState& m, const AssemblyState& assembly,
-               Boxes& host) {
-    line.resize(0);
-    line.reserve(256);
-    appendHex(line, m.PR);
-    line.append(QLatin1Char(' '));
-    if (o.nextAddress) {
-        appendHex(line, m.nextPR);
-        line.append(QLatin1Char(' '));
-    }
-    if (o.effectiveAddress) appendAddressColumn(line, m.EA, m.EA);
-    if (o.contentsOfEA) {
-        if (m.EA != -1 && !m.inArea(m.EA)) line.append(QLatin1String("#???? "));
-        else appendAddressColumn(line, m.EA, m.EA == -1 ? 0 : m.word(m.EA));
-    }
-    const QChar fr[3] = {QLatin1Char(m.OF), QLatin1Char(m.SF), QLatin1Char(m.ZF)};
-    if (o.frBits) line.append(fr, 3);
-    if (o.frJapanese) {
-        line.append(QLatin1Char('('));
-        line.append(FormatFlagWord(QString::fromRawData(fr, 3), host));
-        line.append(QLatin1String(") "));
-    } else if (o.frBits) {
-        appendBlanks(line, 5);
-    }
-    for (int i = 0; i < 8; ++i) {
-        if (!o.registers[i]) continue;
-        appendWord(line, m.GR[i], o.registerNotation[i], host);
-        appendBlanks(line, o.registerNotation[i] == notation::Character ? 2 : 1);
-    }
-    for (const MemoryRange& range : o.memoryRanges)
-        for (std::int32_t a = range.first; a <= range.last; ++a) {
-            if (m.inArea(a)) appendWord(line, m.word(a), o.memoryNotation, host);
-            else line.append(QLatin1String("#????"));
-            line.append(QLatin1Char(' '));
-        }
-    if (o.stackPointer) {
-        appendHex(line, m.SP);
-        appendBlanks(line, 2);
-        if (o.topStack)
-            for (int k = 0; k < o.stackWords; ++k) {
-                const std::int32_t a = m.SP + k;
-                if (a > m.userEnd + 1 || !m.holds(a)) line.append(QLatin1String("#????"));
-                else appendHex(line, m.word(a));
-                appendBlanks(line, 3);
-            }
-    }
-    if (o.programLine || o.fNotation) {
-        const ListingLine& listed = assembly.line(m.inArea(m.PR) ? m.lineOfAddress[m.PR - m.userStart] : 0);
-        const int length = int(listed.text.size());
-        if (o.programLine) line.append(QStringView(listed.text).left(kProgramWidth));
-        if (o.fNotation) {
-            if (o.programLine && length < kProgramWidth) appendBlanks(line, kProgramWidth - length);
-            line.append(QStringLiteral("：　"));
-            line.append(listed.fNotation);
-        }
-    }
-    line.append(QLatin1Char('\n'));
 }
 
 }  // namespace kv

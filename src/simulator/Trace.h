@@ -62,6 +62,12 @@ QString TraceHeader(const TraceOptions& options);
 // so a caller that reuses it builds each record without allocating.
 void TraceLine(QString& line, const TraceOptions& options, const MachineState& machine,
                const AssemblyState& assembly, Boxes& host);
+// The same record at the end of text, which collects the records of a run.
+void AppendTraceLine(QString& text, const TraceOptions& options, const MachineState& machine,
+                     const AssemblyState& assembly, Boxes& host);
+// True when the record of the machine's state reports an internal fault through the host: its flag
+// register cannot arise. A caller that collects records passes the ones before it on first.
+bool TraceLineReportsFault(const TraceOptions& options, const MachineState& machine);
 
 // The memory-address text of the options window ("#hhhh" items separated by "," with "-" for a
 // range), checked against the user area. On success message is empty and ranges holds the words

@@ -110,6 +110,34 @@ TEST(MachineState, FlagRegisterIsTheThreeFlagsInOrder) {
     EXPECT_EQ(m.FR().toStdString(), "01?");
 }
 
+TEST(MachineState, BreakpointsKeepTheKindAndAreNotedAsChanges) {
+    MachineState m;
+    m.wordKinds[0x10] = kind::In;
+    m.wordKinds[0x20] = kind::Constant;
+    m.setBreakpoint(0x8010, true);
+    EXPECT_EQ(m.kindAt(0x8010), kind::In | kind::Breakpoint);
+    EXPECT_EQ(m.changedFirst, 0x10);
+    EXPECT_EQ(m.changedLast, 0x10);
+    m.setBreakpoint(0x8020, true);
+    m.setBreakpoint(0x8010, false);
+    EXPECT_EQ(m.kindAt(0x8010), kind::In);
+    EXPECT_EQ(m.changedFirst, 0x10);
+    EXPECT_EQ(m.changedLast, 0x20);
+
+    m.changedFirst = MachineState::kWords;
+    m.changedLast = -1;
+    m.setBreakpoint(0x9000, true);  // the stack-bottom word
+    m.clearBreakpoints();
+    EXPECT_EQ(m.kindAt(0x8020), kind::Constant);
+    EXPECT_EQ(m.kindAt(0x9000), 0);
+    EXPECT_EQ(m.changedFirst, 0);
+    EXPECT_EQ(m.changedLast, MachineState::kAreaWords);
+
+    m.store(0x8005, -1);
+    EXPECT_EQ(m.word(0x8005), -1);
+    EXPECT_EQ(m.changedFirst, 0);
+}
+
 TEST(MachineState, FlagRegisterInJapanese) {
     testing::RecordingHost host;
     EXPECT_EQ(FormatFlagWord(QStringLiteral("000"), host), QStringLiteral(" 正 "));

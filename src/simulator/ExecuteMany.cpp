@@ -1,0 +1,407 @@
+// The run loop's fast way through a program: the instructions that run quietly, many in a row, with
+// the machine's registers, SP, EA and flags in local variables and each word decoded once into the
+// handler that carries it out. Anything else - and every check that would fail - is left to
+// ExecuteOne, before the instruction has changed anything, so that both ways take the same steps.
+//
+// The handlers are labels reached by computed goto (a GNU extension that GCC and Clang accept): each
+// one ends by fetching the next decoded word and jumping to its handler, so the processor predicts
+// each handler's successor on its own.
+
+#include <algorithm>
+
+#include "simulator/Executor.h"
+
+namespace kv {
+
+namespace {
+
+// The handlers, by the number a decoded word keeps. The register forms follow their address forms
+// in the same order, the shifts and jumps in the order of their codes.
+// clang-format off
+enum Handler : std::uint8_t {
+    kUndecoded,
+    kLeave,  // left to ExecuteOne
+    kNop,
+    kLd, kAdda, kSuba, kAddl, kSubl, kAnd, kOr, kXor, kCpa, kCpl,
+    kLdR, kAddaR, kSubaR, kAddlR, kSublR, kAndR, kOrR, kXorR, kCpaR, kCplR,
+    kSt, kLad,
+    kSla, kSra, kSll, kSrl,
+    kJmi, kJnz, kJze, kJump, kJpl, kJov,
+    kPush, kPop, kCall, kRet,
+    kHandlerCount
+};
+// clang-format on
+
+// The flags as bits: a flag is "1" or "0" by one of its two bits and "?" by neither.
+namespace flag {
+constexpr unsigned Z1 = 1, Z0 = 2, S1 = 4, S0 = 8, O1 = 16, O0 = 32;
+constexpr unsigned OverflowBits = O1 | O0;
+}  // namespace flag
+
+// A flag text as bits; a text that is neither "1" nor "0" satisfies no condition, as "?" does.
+unsigned flagBits(char text, unsigned one, unsigned zero) {
+    return text == '1' ? one : text == '0' ? zero : 0;
+}
+char flagText(unsigned bits, unsigned one) {
+    return bits & one ? '1' : '0';
+}
+
+// SF and ZF of a 16-bit value.
+inline unsigned signAndZero(std::uint32_t value16) {
+    return (value16 & 0x8000 ? flag::S1 : flag::S0) | (value16 == 0 ? flag::Z1 : flag::Z0);
+}
+inline unsigned overflowBit(bool set) {
+    return set ? flag::O1 : flag::O0;
+}
+// SetFlagsLoad.
+inline unsigned loadFlags(std::uint32_t value16) {
+    return flag::O0 | signAndZero(value16);
+}
+// SetFlagsArithmetic.
+inline unsigned arithmeticFlags(std::int32_t v) {
+    return (v < -32768 || v > 32767 ? flag::O1 : flag::O0) | signAndZero(v & 0xFFFF);
+}
+// SetFlagsLogical: SF from bit 15 only under the FR switch 1.
+inline unsigned logicalFlags(std::int32_t v, std::uint32_t signFromResult) {
+    const std::uint32_t w = v & 0xFFFF;
+    const unsigned sign = signFromResult && (w & 0x8000) ? flag::S1 : flag::S0;
+    return (v < 0 || v > 65535 ? flag::O1 : flag::O0) | sign | (w == 0 ? flag::Z1 : flag::Z0);
+}
+// SetFlagsCompare.
+inline unsigned compareFlags(std::int32_t d) {
+    return flag::O0 | (d < 0 ? flag::S1 : flag::S0) | (d == 0 ? flag::Z1 : flag::Z0);
+}
+
+inline std::int32_t signedWord(std::uint32_t v) {
+    return static_cast<std::int16_t>(v & 0xFFFF);
+}
+
+// The shifts by a count n of 1 to 16: the result, with the last bit shifted out (the new OF) as bit 16.
+std::uint32_t shiftWord(Handler h, std::uint32_t v, int n) {
+    switch (h) {
+        case kSla: return (n < 16 ? ((v >> (15 - n)) & 1) << 16 : 0) | (v & 0x8000) | ((v << n) & 0x7FFF);
+        case kSra:
+            return ((v >> (n - 1)) & 1) << 16 | (static_cast<std::uint32_t>(signedWord(v) >> n) & 0xFFFF);
+        case kSll: return ((v >> (16 - n)) & 1) << 16 | ((v << n) & 0xFFFF);
+        default: return ((v >> (n - 1)) & 1) << 16 | (v >> n);
+    }
+}
+
+// The handler of the word w of kind wordKind. A breakpoint, a register field above 7 in a standard
+// instruction and the first words of the IN, OUT, RPUSH and RPOP expansions leave the instruction to
+// ExecuteOne, as do the codes without a handler here.
+Handler handlerOf(std::uint32_t w, std::uint16_t wordKind) {
+    constexpr std::uint32_t kFirstExtended = 0x90, kHighRegisterBits = 0x88;
+    const std::uint32_t code = w >> 8;
+    if ((wordKind & kind::Breakpoint) || (code < kFirstExtended && (w & kHighRegisterBits))) return kLeave;
+    const int macro = wordKind & 0x0F;
+    switch (code) {
+        case 0x00: return kNop;
+        case 0x10: return kLd;
+        case 0x11: return kSt;
+        case 0x12: return kLad;
+        case 0x14: return kLdR;
+        case 0x20:
+        case 0x21:
+        case 0x22:
+        case 0x23: return Handler(kAdda + (code - 0x20));
+        case 0x24:
+        case 0x25:
+        case 0x26:
+        case 0x27: return Handler(kAddaR + (code - 0x24));
+        case 0x30:
+        case 0x31:
+        case 0x32: return Handler(kAnd + (code - 0x30));
+        case 0x34:
+        case 0x35:
+        case 0x36: return Handler(kAndR + (code - 0x34));
+        case 0x40:
+        case 0x41: return Handler(kCpa + (code - 0x40));
+        case 0x44:
+        case 0x45: return Handler(kCpaR + (code - 0x44));
+        case 0x50:
+        case 0x51:
+        case 0x52:
+        case 0x53: return Handler(kSla + (code - 0x50));
+        case 0x61:
+        case 0x62:
+        case 0x63:
+        case 0x64:
+        case 0x65:
+        case 0x66: return Handler(kJmi + (code - 0x61));
+        case 0x70: return macro == kind::In || macro == kind::Out || macro == kind::RPush ? kLeave : kPush;
+        case 0x71: return macro == kind::RPop ? kLeave : kPop;
+        case 0x80: return kCall;
+        case 0x81: return kRet;
+        default: return kLeave;
+    }
+}
+
+}  // namespace
+
+void Executor::ForgetDecoded() {
+    std::fill(decoded_.begin(), decoded_.end(), DecodedWord{});
+    m_.changedFirst = MachineState::kWords;
+    m_.changedLast = -1;
+}
+
+// Only words that can start an instruction (PR below userEnd) are decoded, so the address word
+// after them is always a word of the area.
+void Executor::decode(int offset) {
+    DecodedWord& d = decoded_[offset + 1];
+    const std::uint32_t w = m_.memory[offset] & 0xFFFF;
+    const Handler h = handlerOf(w, m_.wordKinds[offset]);
+    const std::uint8_t x = w & 0xF;
+    d.handler = h;
+    d.r = (w >> 4) & 7;
+    d.x = x;
+    d.adr = m_.memory[offset + 1] & 0xFFFF;
+}
+
+// The words stored by ExecuteOne and the supervisor, and the breakpoints set or cleared, since the
+// last time: their entries and the entries of the words before them are decoded again.
+void Executor::catchUpWithStores() {
+    if (m_.changedFirst <= m_.changedLast) {
+        const int first = std::max(m_.changedFirst, 0);
+        const int last = std::min(m_.changedLast, MachineState::kWords - 1);
+        for (int offset = first - 1; offset <= last; ++offset) decoded_[offset + 1].handler = kUndecoded;
+    }
+    m_.changedFirst = MachineState::kWords;
+    m_.changedLast = -1;
+}
+
+std::int64_t Executor::ExecuteMany(std::int64_t budget) {
+    MachineState& m = m_;
+    const std::int32_t start = m.userStart;
+    if (budget <= 0 || m.PR < start || m.PR >= m.userEnd) return 0;
+    for (const std::int32_t r : m.GR)
+        if (r < 0 || r > 0xFFFF) return 0;
+    if (decoded_.empty()) decoded_.assign(MachineState::kWords + 1, DecodedWord{});
+    catchUpWithStores();
+    notes_.clear();
+
+    // The words an instruction can start at (PR below userEnd), the words of the area, the words of
+    // the machine; offsets compared as unsigned numbers, so that an address below the area fails too.
+    constexpr std::uint32_t kStarts = MachineState::kAreaWords - 1, kArea = MachineState::kAreaWords,
+                            kAll = MachineState::kWords;
+    const std::uint32_t base = static_cast<std::uint32_t>(start);
+    DecodedWord* const decoded = decoded_.data() + 1;
+    std::int32_t* const memory = m.memory.data();
+    const std::uint16_t* const kinds = m.wordKinds.data();
+    const std::uint32_t signFromResult = settings_.frSwitch == 1 ? 1 : 0;
+
+    std::uint32_t gr[8];
+    for (int i = 0; i < 8; ++i) gr[i] = static_cast<std::uint32_t>(m.GR[i]);
+    const unsigned flagsBefore = flagBits(m.OF, flag::O1, flag::O0) | flagBits(m.SF, flag::S1, flag::S0) |
+                                 flagBits(m.ZF, flag::Z1, flag::Z0);
+    unsigned flags = flagsBefore;
+    std::int32_t sp = m.SP, ea = m.EA;
+    // The instruction being executed and the one executed before it, as offsets from the start of
+    // the area: a target outside it wraps round to a large offset.
+    std::uint32_t at = static_cast<std::uint32_t>(m.PR) - base, last = at;
+    std::int64_t left = budget;
+    const DecodedWord* d = nullptr;
+    std::uint32_t e = 0, v = 0, j = 0;
+
+    // clang-format off
+    static const void* const kHandlerAt[kHandlerCount] = {
+        &&undecoded, &&leave, &&nop,
+        &&ld, &&adda, &&suba, &&addl, &&subl, &&and_, &&or_, &&xor_, &&cpa, &&cpl,
+        &&ldR, &&addaR, &&subaR, &&addlR, &&sublR, &&andR, &&orR, &&xorR, &&cpaR, &&cplR,
+        &&st, &&lad,
+        &&shift, &&shift, &&shift, &&shift,
+        &&jmi, &&jnz, &&jze, &&jump, &&jpl, &&jov,
+        &&push, &&pop, &&call, &&ret};
+    // clang-format on
+
+// The instruction at the offset at, from its decoded word.
+#define KV_DISPATCH()                 \
+    do {                              \
+        d = &decoded[at];             \
+        goto* kHandlerAt[d->handler]; \
+    } while (0)
+// The instruction is done and execution goes on at the offset target: on to the next one, unless
+// the budget is spent or the target is no word an instruction can start at. Every executed
+// instruction passes here once, with its offset in last: the place to count executions per word.
+#define KV_RETIRE(target)                            \
+    do {                                             \
+        last = at;                                   \
+        at = (target);                               \
+        if (--left == 0 || at >= kStarts) goto done; \
+        KV_DISPATCH();                               \
+    } while (0)
+// EA of an address form (most have no index register: they need not wait for one); v := the word
+// at EA, which must lie in the area.
+#define KV_EFFECTIVE_ADDRESS() e = d->x == 0 ? d->adr : (d->adr + gr[d->x]) & 0xFFFF
+#define KV_READ_OPERAND()       \
+    j = e - base;               \
+    if (j >= kArea) goto leave; \
+    v = memory[j] & 0xFFFF
+// The stored word and the word before it, whose address word it may be, are decoded again.
+#define KV_FORGET(offset)                 \
+    decoded[offset].handler = kUndecoded; \
+    decoded[static_cast<int>(offset) - 1].handler = kUndecoded
+// An operation on GR[r] and v, in its address form and its register form.
+#define KV_OPERATION(address, registers, operation) \
+    address:                                        \
+    KV_EFFECTIVE_ADDRESS();                         \
+    KV_READ_OPERAND();                              \
+    operation;                                      \
+    ea = static_cast<std::int32_t>(e);              \
+    KV_RETIRE(at + 2);                              \
+    registers:                                      \
+    v = gr[d->x];                                   \
+    operation;                                      \
+    ea = -1;                                        \
+    KV_RETIRE(at + 1);
+// A jump branches on its condition: the processor predicts it, and the next instruction need not
+// wait for the flags.
+#define KV_JUMP(label, condition)       \
+    label:                              \
+    KV_EFFECTIVE_ADDRESS();             \
+    ea = static_cast<std::int32_t>(e);  \
+    if (condition) KV_RETIRE(e - base); \
+    KV_RETIRE(at + 2);
+
+    KV_DISPATCH();
+
+undecoded:
+    decode(static_cast<int>(at));
+    KV_DISPATCH();
+
+nop:
+    ea = -1;
+    KV_RETIRE(at + 1);
+
+    KV_OPERATION(ld, ldR, gr[d->r] = v; flags = loadFlags(v))
+    KV_OPERATION(adda, addaR, {
+        const std::int32_t s = signedWord(gr[d->r]) + signedWord(v);
+        gr[d->r] = s & 0xFFFF;
+        flags = arithmeticFlags(s);
+    })
+    KV_OPERATION(suba, subaR, {
+        const std::int32_t s = signedWord(gr[d->r]) - signedWord(v);
+        gr[d->r] = s & 0xFFFF;
+        flags = arithmeticFlags(s);
+    })
+    KV_OPERATION(addl, addlR, {
+        const std::int32_t u = static_cast<std::int32_t>(gr[d->r] + v);
+        gr[d->r] = u & 0xFFFF;
+        flags = logicalFlags(u, signFromResult);
+    })
+    KV_OPERATION(subl, sublR, {
+        const std::int32_t u = static_cast<std::int32_t>(gr[d->r]) - static_cast<std::int32_t>(v);
+        gr[d->r] = u & 0xFFFF;
+        flags = logicalFlags(u, signFromResult);
+    })
+    KV_OPERATION(and_, andR, gr[d->r] &= v; flags = loadFlags(gr[d->r]))
+    KV_OPERATION(or_, orR, gr[d->r] |= v; flags = loadFlags(gr[d->r]))
+    KV_OPERATION(xor_, xorR, gr[d->r] ^= v; flags = loadFlags(gr[d->r]))
+    KV_OPERATION(cpa, cpaR, flags = compareFlags(signedWord(gr[d->r]) - signedWord(v)))
+    KV_OPERATION(cpl, cplR,
+                 flags = compareFlags(static_cast<std::int32_t>(gr[d->r]) - static_cast<std::int32_t>(v)))
+
+// ST may not write into an instruction (405) and warns about a constant (406): both are ExecuteOne's.
+st:
+    KV_EFFECTIVE_ADDRESS();
+    j = e - base;
+    if (j >= kArea) goto leave;
+    if (const int k = kinds[j] & 0x7F; k == kind::Instruction || k == kind::Constant) goto leave;
+    memory[j] = static_cast<std::int32_t>(gr[d->r]);
+    KV_FORGET(j);
+    ea = static_cast<std::int32_t>(e);
+    KV_RETIRE(at + 2);
+
+lad:
+    KV_EFFECTIVE_ADDRESS();
+    gr[d->r] = e;
+    ea = static_cast<std::int32_t>(e);
+    KV_RETIRE(at + 2);
+
+// A count of 0 leaves the register; above 16 it counts as 16.
+shift:
+    KV_EFFECTIVE_ADDRESS();
+    v = gr[d->r];
+    if (e == 0) {
+        flags = loadFlags(v);
+    } else {
+        v = shiftWord(Handler(d->handler), v, e > 16 ? 16 : static_cast<int>(e));
+        gr[d->r] = v & 0xFFFF;
+        flags = (loadFlags(v & 0xFFFF) & ~flag::OverflowBits) | overflowBit(v >> 16);
+    }
+    ea = static_cast<std::int32_t>(e);
+    KV_RETIRE(at + 2);
+
+    KV_JUMP(jmi, flags & flag::S1)
+    KV_JUMP(jnz, flags & flag::Z0)
+    KV_JUMP(jze, flags & flag::Z1)
+    KV_JUMP(jump, true)
+    KV_JUMP(jpl, (flags & (flag::S0 | flag::Z0)) == (flag::S0 | flag::Z0))
+    KV_JUMP(jov, flags & flag::O1)
+
+// A push needs SP - 1 among the machine's words, a pop SP in the area (a pop past the stack bottom
+// fails), RET SP at most at the stack bottom (above it is an internal fault) and a return address
+// other than the OS's (the normal end).
+push:
+    KV_EFFECTIVE_ADDRESS();
+    j = static_cast<std::uint32_t>(sp) - 1 - base;
+    if (j >= kAll) goto leave;
+    sp -= 1;
+    memory[j] = static_cast<std::int32_t>(e);
+    KV_FORGET(j);
+    ea = static_cast<std::int32_t>(e);
+    KV_RETIRE(at + 2);
+
+pop:
+    j = static_cast<std::uint32_t>(sp) - base;
+    if (j >= kArea) goto leave;
+    gr[d->r] = memory[j] & 0xFFFF;
+    sp += 1;
+    ea = -1;
+    KV_RETIRE(at + 1);
+
+call:
+    KV_EFFECTIVE_ADDRESS();
+    j = static_cast<std::uint32_t>(sp) - 1 - base;
+    if (j >= kAll) goto leave;
+    sp -= 1;
+    memory[j] = static_cast<std::int32_t>(base + at + 2);
+    KV_FORGET(j);
+    ea = static_cast<std::int32_t>(e);
+    KV_RETIRE(e - base);
+
+ret:
+    j = static_cast<std::uint32_t>(sp) - base;
+    if (j > kArea) goto leave;
+    v = memory[j] & 0xFFFF;
+    if (v == static_cast<std::uint32_t>(kOsReturn)) goto leave;
+    sp += 1;
+    ea = -1;
+    KV_RETIRE(v - base);
+
+#undef KV_DISPATCH
+#undef KV_RETIRE
+#undef KV_EFFECTIVE_ADDRESS
+#undef KV_READ_OPERAND
+#undef KV_FORGET
+#undef KV_OPERATION
+#undef KV_JUMP
+
+leave:
+done:
+    const std::int64_t executed = budget - left;
+    if (executed == 0) return 0;
+    for (int i = 0; i < 8; ++i) m.GR[i] = static_cast<std::int32_t>(gr[i]);
+    m.SP = sp;
+    m.EA = ea;
+    m.PR = static_cast<std::int32_t>(base + last);
+    m.nextPR = static_cast<std::int32_t>(base + at);
+    if (flags != flagsBefore) {
+        m.OF = flagText(flags, flag::O1);
+        m.SF = flagText(flags, flag::S1);
+        m.ZF = flagText(flags, flag::Z1);
+    }
+    return executed;
+}
+
+}  // namespace kv
