@@ -2,26 +2,12 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 #include "gui/SourceEditor.h"
 #include "workbench/Session.h"
 #include "gui/frmKvTitle.h"
 
 namespace kv {
-
-namespace {
-
-// The files shipped beside the executable.
-const QStringList& ShippedFiles() {
-    static const QStringList files{QString::fromUtf16(kInitialFileName), QStringLiteral("KvTemp.txt"),
-                                   QStringLiteral("Kavora2.htm")};
-    return files;
-}
-
-}  // namespace
 
 Workbench::Workbench(const StartupInfo& startup) {
     const Twips twips = Twips::OfScreen();
@@ -49,17 +35,6 @@ Workbench::~Workbench() = default;
 
 std::unique_ptr<Workbench> KvStart(const StartupInfo& startup) {
     return std::make_unique<Workbench>(startup);
-}
-
-QString ProgramFolder() {
-    const QString own = QCoreApplication::applicationDirPath();
-    if (QFileInfo(own).isWritable()) return own;
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(data);
-    for (const QString& name : ShippedFiles())
-        if (!QFileInfo::exists(QDir(data).filePath(name)))
-            QFile::copy(QDir(own).filePath(name), QDir(data).filePath(name));
-    return data;
 }
 
 QString CommandLineText(const QStringList& arguments) {
