@@ -40,7 +40,7 @@ test: build
 # and UndefinedBehaviorSanitizer; the window tests run offscreen.
 test-sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DKAVORA_GUI=ON -DKAVORA_SANITIZE=ON $(CMAKE_OPTIONS)
-	cmake --build $(ASAN_BUILD)
+	cmake --build $(ASAN_BUILD) --target sanitizer_tests
 	@mkdir -p -m 0700 $(RUNTIME_DIR)
 	cd $(ASAN_BUILD) && $(TEST_ENV) $(SANITIZER_ENV) ctest --output-on-failure -j2 -L 'core|gui'
 

@@ -2,6 +2,8 @@
 // What the fuzz targets share: a scratch file for the readers that take a path, and a check that
 // names the invariant that does not hold and aborts (so libFuzzer keeps the input).
 
+#include <unistd.h>
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -10,7 +12,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 #define KV_FUZZ_REQUIRE(condition) ::kv::fuzz::requireAt((condition), #condition, __FILE__, __LINE__)
 
@@ -29,10 +30,12 @@ inline QByteArray bytesOf(const std::uint8_t* data, std::size_t size) {
 // One file per process in shared memory when the machine has it (the readers open it for every
 // input), removed at exit.
 class ScratchFile {
-public:
+  public:
     explicit ScratchFile(const char* name) {
-        const QString folder = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-        path_ = QStringLiteral("%1/kavora-fuzz-%2-%3").arg(folder).arg(getpid()).arg(QString::fromLatin1(name));
+        const QString folder =
+            QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+        path_ =
+            QStringLiteral("%1/kavora-fuzz-%2-%3").arg(folder).arg(getpid()).arg(QString::fromLatin1(name));
     }
     ~ScratchFile() { QFile::remove(path_); }
     ScratchFile(const ScratchFile&) = delete;
@@ -50,7 +53,7 @@ public:
         return file.readAll();
     }
 
-private:
+  private:
     QString path_;
 };
 

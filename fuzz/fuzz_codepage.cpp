@@ -43,7 +43,8 @@ void decodeAndBack(const QByteArray& bytes) {
         const int code = cp932::codeOf(character);
         KV_FUZZ_REQUIRE(code >= 0 && code <= 0xFFFF);
         KV_FUZZ_REQUIRE(cp932::decode(bytesOfCode(code)) == character);
-        if (code < 0x100 && character != QStringLiteral("?")) KV_FUZZ_REQUIRE(cp932::characterOf(code) == character[0]);
+        if (code < 0x100 && character != QStringLiteral("?"))
+            KV_FUZZ_REQUIRE(cp932::characterOf(code) == character[0]);
     }
 }
 
@@ -63,7 +64,8 @@ void encodeAndBack(const QByteArray& bytes) {
     const QByteArray encoded = cp932::encode(text);
     KV_FUZZ_REQUIRE(encoded.size() <= 2 * text.size());
     bool everyCharacterHasACode = true;
-    for (const QString& character : charactersOf(text)) everyCharacterHasACode &= cp932::codeOf(character) >= 0;
+    for (const QString& character : charactersOf(text))
+        everyCharacterHasACode &= cp932::codeOf(character) >= 0;
     if (everyCharacterHasACode) {
         const QString back = cp932::decode(encoded);
         KV_FUZZ_REQUIRE(cp932::encode(back) == encoded);

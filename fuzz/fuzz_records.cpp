@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     device.inputDevice = kv::InputDevice::VirtualFile;
     device.recordText = kv::cp932::decodeTextFile(kv::fuzz::bytesOf(data, size));
     const ErrorCode check = device.CheckRecordText();
-    KV_FUZZ_REQUIRE(check == ErrorCode::None || check == ErrorCode::RecordNotBracketed || check == ErrorCode::RecordsWithoutEnd);
+    KV_FUZZ_REQUIRE(check == ErrorCode::None || check == ErrorCode::RecordNotBracketed ||
+                    check == ErrorCode::RecordsWithoutEnd);
 
     const qsizetype lineBreaks = device.recordText.count(QLatin1Char('\n'));
     for (int pass = 0; pass < 2; ++pass) {  // a new run reads the same records again

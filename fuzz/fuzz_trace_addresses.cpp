@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) return 0;
     kv::MachineState machine;
     machine.setUserStart(((data[0] << 8) | data[1]) % 0x9001);
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));
 
     const kv::TraceAddressCheck check = kv::CheckTraceAddresses(text, machine);
     if (!check.ok()) {

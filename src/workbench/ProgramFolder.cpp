@@ -16,8 +16,12 @@ namespace kv {
 
 namespace {
 
-const QString& initialFileName() { return ShippedFileNames().first(); }
-const QString& helpPageName() { return ShippedFileNames().last(); }
+const QString& initialFileName() {
+    return ShippedFileNames().first();
+}
+const QString& helpPageName() {
+    return ShippedFileNames().last();
+}
 
 bool holdsShippedFiles(const QString& folder) {
     return !folder.isEmpty() && QFileInfo(QDir(folder).filePath(initialFileName())).isFile();
@@ -54,7 +58,8 @@ QString ShippedFilesFolder(const ProgramFolderPlaces& places) {
 }
 
 QString ChooseProgramFolder(const ProgramFolderPlaces& places) {
-    const bool installed = !holdsShippedFiles(places.executableFolder) && holdsShippedFiles(places.installedDataFolder);
+    const bool installed =
+        !holdsShippedFiles(places.executableFolder) && holdsShippedFiles(places.installedDataFolder);
     if (places.executableFolderWritable && !installed) return places.executableFolder;
     QDir().mkpath(places.userDataFolder);
     const QString shipped = ShippedFilesFolder(places);

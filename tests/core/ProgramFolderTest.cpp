@@ -14,7 +14,7 @@ namespace kv {
 namespace {
 
 class ProgramFolderTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir root;
 
     QString path(const QString& relative) const { return QDir(root.path()).filePath(relative); }
@@ -31,7 +31,8 @@ protected:
     }
     // The three shipped files in a folder, each holding its name and a tag.
     void ship(const QString& folder, const QByteArray& tag) const {
-        for (const QString& name : ShippedFileNames()) write(folder + QLatin1Char('/') + name, name.toUtf8() + tag);
+        for (const QString& name : ShippedFileNames())
+            write(folder + QLatin1Char('/') + name, name.toUtf8() + tag);
     }
     ProgramFolderPlaces places(bool writable) const {
         ProgramFolderPlaces p;
@@ -60,7 +61,8 @@ TEST_F(ProgramFolderTest, ChoosesTheExecutablesFolderOnlyForAWritablePortableCop
         {"installation in a writable prefix", true, false, true, true, "user", "installed"},
         {"installation in a system prefix", false, false, true, true, "user", "installed"},
         {"read-only portable copy", false, true, false, true, "user", "beside"},
-        {"read-only executable, files only in the system's data", false, false, false, true, "user", "system"},
+        {"read-only executable, files only in the system's data", false, false, false, true, "user",
+         "system"},
         {"read-only executable and nothing shipped", false, false, false, false, "user", ""},
     };
     for (const Case& c : cases) {
@@ -114,7 +116,8 @@ TEST_F(ProgramFolderTest, CopiesOfReadOnlyShippedFilesCanBeWritten) {
     const ProgramFolderPlaces p = places(false);
     ship(p.installedDataFolder, "");
     for (const QString& name : ShippedFileNames())
-        QFile::setPermissions(QDir(p.installedDataFolder).filePath(name), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        QFile::setPermissions(QDir(p.installedDataFolder).filePath(name),
+                              QFileDevice::ReadOwner | QFileDevice::ReadOther);
 
     ASSERT_EQ(ChooseProgramFolder(p), p.userDataFolder);
     for (const QString& name : ShippedFileNames())
@@ -123,9 +126,11 @@ TEST_F(ProgramFolderTest, CopiesOfReadOnlyShippedFilesCanBeWritten) {
 
     // The help page can be refreshed over its read-only-made copy on the next start.
     for (const QString& name : ShippedFileNames())
-        QFile::setPermissions(QDir(p.installedDataFolder).filePath(name), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QFile::setPermissions(QDir(p.installedDataFolder).filePath(name),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     ship(p.installedDataFolder, "new");
-    QFile::setPermissions(QDir(p.userDataFolder).filePath(QStringLiteral("Kavora2.htm")), QFileDevice::ReadOwner);
+    QFile::setPermissions(QDir(p.userDataFolder).filePath(QStringLiteral("Kavora2.htm")),
+                          QFileDevice::ReadOwner);
     EXPECT_TRUE(SeedProgramFolder(p.userDataFolder, p.installedDataFolder));
     EXPECT_EQ(read(QStringLiteral("home/.local/share/Kavora2/Kavora2.htm")), "Kavora2.htmnew");
 }
