@@ -26,7 +26,13 @@ class Bytes {
     Bytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     bool empty() const { return pos_ >= size_; }
     std::uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-    std::uint16_t word() { return static_cast<std::uint16_t>(byte() << 8 | byte()); }
+    // High byte first. The two reads are separate statements: the operands of | may be evaluated
+    // in either order.
+    std::uint16_t word() {
+        const std::uint16_t high = byte();
+        const std::uint16_t low = byte();
+        return static_cast<std::uint16_t>(high << 8 | low);
+    }
 
   private:
     const std::uint8_t* data_;

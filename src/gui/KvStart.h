@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "gui/FormMain.h"
+#include "workbench/ProgramFolder.h"
 
 namespace kv {
 
@@ -14,10 +15,6 @@ namespace kv {
 // table, sets the defaults and reads the settings file; loads and shows it, closes the title window
 // and gives the focus to the editor.
 std::unique_ptr<FormMain> KvStart(const StartupInfo& startup);
-
-// The folder of the program's own files: the executable's folder when it can be written, else the
-// user's application data folder, which receives a copy of the files shipped with the program.
-QString ProgramFolder();
 
 // The command line after the program's name, as one text.
 QString CommandLineText(const QStringList& arguments);

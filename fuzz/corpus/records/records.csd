@@ -1,0 +1,5 @@
+[AB  ]
+  []  
+[END]
+
+[never read]
