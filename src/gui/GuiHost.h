@@ -16,6 +16,7 @@
 #include "host/Host.h"
 
 class QAbstractButton;
+class QAction;
 class QDialog;
 class QLabel;
 class QPrinter;
@@ -103,6 +104,10 @@ public:
     void showStack(int firstAddress) override;
     void highlightCurrentLine() override;
     void setRegisterBoxes(const bool used[8]) override;
+    void showChangedValues(const ChangedValues& changed) override;
+    void setStepBackEnabled(bool enabled) override;
+    // The run menu's "1ステップ戻る(&B)", enabled with the button "戻る".
+    void attachStepBack(QAction* entry) { stepBackEntry_ = entry; }
 
 private:
     BoxAnswer defaultBox(const BoxRequest& request);
@@ -121,6 +126,7 @@ private:
     QPointer<QAbstractButton> editModeButton_, assembleButton_;
     QPointer<RunPanel> runPanel_;
     QPointer<QTimer> autoTimer_;
+    QPointer<QAction> stepBackEntry_;
     std::unique_ptr<frmRun> consoleWindow_;
     bool consoleLoaded_ = false;
     RunButtons buttons_;

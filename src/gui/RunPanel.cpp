@@ -61,6 +61,7 @@ void RunPanel::buildLineList() {
         addressCells_[i] = RowLabel(this, QStringLiteral("Label401_%1").arg(i));
         addressCells_[i]->installEventFilter(this);
         sourceCells_[i] = RowLabel(this, QStringLiteral("Label402_%1").arg(i));
+        sourceCells_[i]->installEventFilter(this);
     }
 }
 
@@ -88,6 +89,7 @@ void RunPanel::buildButtons() {
             if (onCommand) onCommand(index);
         });
         if (index < 6) commands_[index] = button;
+        if (index == 3) row->addWidget(buildStepBackButton(buttons_));
     }
     buttons_->adjustSize();
 }
@@ -100,6 +102,10 @@ bool RunPanel::eventFilter(QObject* watched, QEvent* event) {
                 ToggleBreakpoint(i);
                 return true;
             }
+    if (event->type() == QEvent::ToolTip)
+        for (int i = 0; i < kRows; ++i)
+            if (watched == addressCells_[i] || watched == sourceCells_[i])
+                return showLineTip(i, static_cast<QWidget*>(watched), event);
     return QWidget::eventFilter(watched, event);
 }
 

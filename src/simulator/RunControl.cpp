@@ -84,6 +84,8 @@ void RunControl::beginRun(RunMode mode) {
     device_.ResetRecordReader();
     stopRequest_ = false;
     executed_ = 0;
+    counts_.Reset();
+    restartHistory(machine_.PR, true);
 }
 
 // Executes until the end, a stop request, a breakpoint or a failure. A jump to the OS return
@@ -99,6 +101,7 @@ StepResult RunControl::runLoop(bool tracing) {
     std::int32_t savedPR = m.PR;
     do {
         host.setInstructionAddress(m.PR);
+        counts_.Count(m.PR);  // how often each instruction ran: one count per instruction
         result = executor_.ExecuteOne();
         if (tracing) writeTraceLine();
         if (++executed == limit) stopRequest_ = true;
@@ -124,6 +127,7 @@ void RunControl::finishLoop(StepResult result) {
         return;
     }
     host_.highlightCurrentLine();
+    restartHistory(machine_.PR, false);
     machine_.PR = machine_.nextPR;
     runMode_ = RunMode::Step;
     SetRunButtons();

@@ -6,6 +6,7 @@
 int RunRunModeTest(int argc, char** argv);
 int RunConsoleTest(int argc, char** argv);
 int RunTraceOptionsTest(int argc, char** argv);
+int RunStepBackTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -13,5 +14,6 @@ int main(int argc, char** argv) {
     int failed = RunRunModeTest(argc, argv);
     failed += RunConsoleTest(argc, argv);
     failed += RunTraceOptionsTest(argc, argv);
+    failed += RunStepBackTest(argc, argv);
     return failed;
 }
