@@ -1,15 +1,21 @@
 // Speed of run control: instructions per second of a Run and trace records per second of a traced
-// run, on a host that draws nothing.
+// run, on a host that draws nothing; what counting each instruction costs (the executor's loop with
+// and without the count, alternately, the median of several rounds); and what the step history of
+// the step modes costs per recorded step, in time and in memory.
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <vector>
 
 #include "assembler/AssemblyState.h"
 #include "assembler/Catalogue.h"
 #include "filedevice/VirtualFileDevice.h"
 #include "machine/MachineState.h"
 #include "settings/Settings.h"
+#include "simulator/InstructionCounts.h"
 #include "simulator/RunControl.h"
+#include "simulator/StepHistory.h"
 #include "simulator/Trace.h"
 #include "host/QuietHost.h"
 
@@ -43,6 +49,84 @@ double measure(kv::RunControl& run, bool tracing, std::int64_t steps) {
     return double(std::clock() - start) / CLOCKS_PER_SEC;
 }
 
+double cpuSeconds() { return double(std::clock()) / CLOCKS_PER_SEC; }
+
+// IN, OUT and SVC never occur in the loop.
+struct NoCalls : kv::SupervisorCalls {
+    kv::StepResult PerformIn() override { return 3; }
+    kv::StepResult PerformOut() override { return 3; }
+    kv::StepResult PerformSvc() override { return 3; }
+    void WarnConstantWrite() override {}
+    void ReportInternalError(const QString&, int) override {}
+};
+
+// The executor's loop as Run drives it, with or without the one count per instruction; returns
+// millions of instructions per second.
+double executorLoop(kv::MachineState& m, kv::Executor& executor, kv::InstructionCounts* counts,
+                    std::int64_t steps) {
+    m.ResetForRun();
+    const double start = cpuSeconds();
+    for (std::int64_t i = 0; i < steps; ++i) {
+        if (counts) counts->Count(m.PR);
+        executor.ExecuteOne();
+        m.PR = m.nextPR;
+    }
+    return steps / (cpuSeconds() - start) / 1e6;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void measureCounting(kv::MachineState& machine, const kv::Settings& settings, kv::RunNotes& notes) {
+    kv::ErrorState error;
+    NoCalls calls;
+    kv::Executor executor(machine, error, settings, notes, calls);
+    kv::InstructionCounts counts;
+    const std::int64_t steps = 50'000'000;
+    std::vector<double> plain, counted;
+    for (int round = 0; round < 9; ++round) {
+        plain.push_back(executorLoop(machine, executor, nullptr, steps));
+        counted.push_back(executorLoop(machine, executor, &counts, steps));
+    }
+    const double p = median(plain), c = median(counted);
+    std::printf("Counting: executor loop %.1f M instructions/s without the count, %.1f M with it: %+.1f%% time "
+                "(median of 9 alternating rounds of %lld)\n",
+                p, c, (p / c - 1) * 100, static_cast<long long>(steps));
+}
+
+// Recorded steps of the loop, one written word every fourth step, and steps of a 256-character IN.
+void measureHistory(kv::MachineState& m) {
+    kv::VirtualFileDevice device;
+    kv::StepHistory history;
+    history.Restart(m.userStart, true, m.userStart);
+    const int steps = 200'000;
+    const double start = cpuSeconds();
+    for (int i = 0; i < steps; ++i) {
+        history.Before(m, device);
+        m.GR[1] = i & 0xFFFF;
+        if (i % 4 == 0) m.memory[0x10] = i & 0xFFFF;
+        m.PR = 0x8000 + (i & 3);
+        history.After(m, nullptr);
+    }
+    const double seconds = cpuSeconds() - start;
+    std::printf("Step history: %.1f us per recorded step (Before and After), %.0f bytes per step; "
+                "%zu steps kept in %.1f MiB\n",
+                seconds / steps * 1e6, double(history.bytes()) / double(history.steps()), history.steps(),
+                history.bytes() / 1048576.0);
+    kv::StepHistory input;
+    input.Restart(m.userStart, true, m.userStart);
+    for (int i = 0; i < 100; ++i) {
+        input.Before(m, device);
+        for (int c = 0; c <= 256; ++c) m.memory[0x100 + c] = (i + c) & 0xFF;
+        input.After(m, nullptr);
+    }
+    std::printf("Step history: a 256-character IN takes %.0f bytes; 64 MiB hold the last %.0f of them\n",
+                double(input.bytes()) / double(input.steps()),
+                double(kv::StepHistory::kMaxBytes) / (double(input.bytes()) / double(input.steps())));
+}
+
 }  // namespace
 
 int main() {
@@ -68,5 +152,10 @@ int main() {
     std::printf("Trace: %lld records in %.3f s of processor time = %.0f records/s (default options, GR1 and GR3; %lld characters)\n",
                 static_cast<long long>(traceSteps), traceSeconds, traceSteps / traceSeconds,
                 host.consoleCharacters);
-    return run.executedInstructions() == traceSteps ? 0 : 1;
+    std::printf("Run and Trace record no steps: %zu steps in the history after them\n", run.history().steps());
+
+    placeLoop(machine);
+    measureCounting(machine, settings, notes);
+    measureHistory(machine);
+    return run.executedInstructions() == traceSteps && run.history().steps() == 0 ? 0 : 1;
 }
