@@ -38,6 +38,9 @@ void RunControl::StepBack() {
         host_.consoleWrite(colours::Grey, QStringLiteral("（1ステップ戻る）OUT命令の出力「") + stop.output +
                                               QStringLiteral("」を取り消しました。"));
     }
+    // A stop requested during the step taken back (the console closed) ended that step, not this
+    // stepped run.
+    stopRequest_ = false;
     runMode_ = RunMode::Step;
     SetRunButtons();
     lastResult_ = step::Done;

@@ -517,6 +517,21 @@ TEST_F(StepBackTest, AStepThatEndedTheRunCanBeTakenBack) {
     EXPECT_EQ(host.runButtons.last().step, true);
     EXPECT_EQ(machine.PR, 0x8001);
     EXPECT_EQ(machine.SP, 0x9000);
+
+    // Closing the console during a stepped run ends it at the next step; taken back, that step
+    // runs again as an ordinary step.
+    freshMachine();
+    put(0x8001, {0x1210, 5, kRet});
+    run.StartStep();
+    run.ConsoleClosed();
+    run.NextStep();
+    EXPECT_EQ(run.lastResult(), step::StopRequested);
+    EXPECT_TRUE(run.mode() == RunMode::None);
+    run.StepBack();
+    run.NextStep();
+    EXPECT_EQ(run.lastResult(), step::Done);
+    EXPECT_EQ(machine.GR[1], 5);
+    EXPECT_TRUE(run.mode() == RunMode::Step);
 }
 
 // Random programs of mixed instructions, data and transfers: after every step forward the machine
