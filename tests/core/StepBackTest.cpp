@@ -69,245 +69,117 @@ TEST_F(StepBackTest, EveryInstructionGroupIsTakenBackWhole) {
         std::function<void()> setup;
         bool changes = true;  // the step changes the machine
     };
+    // One case a line, or a few.
+    // clang-format off
     const Case cases[] = {
-        {"LD from memory",
-         [this] {
-             put(0x8001, {0x1010, 0x8100});
-             put(0x8100, {0x8001}, kind::Free);
-         }},
-        {"LD register, first flags",
-         [this] {
-             put(0x8001, {0x1412});
-             machine.GR[2] = 0;
-         }},
-        {"ADDA overflow",
-         [this] {
-             put(0x8001, {0x2412});
-             machine.GR[2] = 1;
-         }},
-        {"SUBA from memory",
-         [this] {
-             put(0x8001, {0x2130, 0x8100});
-             put(0x8100, {5}, kind::Free);
-         }},
-        {"ADDL carry",
-         [this] {
-             put(0x8001, {0x2612});
-             machine.GR[1] = 0xFFFF;
-             machine.GR[2] = 1;
-         }},
-        {"SUBL borrow",
-         [this] {
-             put(0x8001, {0x2310, 0x8100});
-             machine.GR[1] = 0;
-             put(0x8100, {1}, kind::Free);
-         }},
-        {"AND, OR, XOR",
-         [this] {
-             put(0x8001, {0x3612});
-             machine.GR[2] = 0x00FF;
-         }},
-        {"CPA changes only the flags",
-         [this] {
-             put(0x8001, {0x4412});
-             machine.GR[2] = 0x8000;
-         }},
-        {"CPL from memory",
-         [this] {
-             put(0x8001, {0x4110, 0x8100});
-             put(0x8100, {0xFFFF}, kind::Free);
-         }},
-        {"SLA",
-         [this] {
-             put(0x8001, {0x5010, 3});
-             machine.GR[1] = 0xC001;
-         }},
-        {"SRA by 16",
-         [this] {
-             put(0x8001, {0x5010, 16});
-             machine.GR[1] = 0x8000;
-         }},
-        {"SLL by 17",
-         [this] {
-             put(0x8001, {0x5210, 17});
-         }},
-        {"SRL by 0",
-         [this] {
-             put(0x8001, {0x5310, 0});
-         }},
-        {"LAD with index",
-         [this] {
-             put(0x8001, {0x1213, 0x0010});
-             machine.GR[3] = 0x20;
-         }},
-        {"ST",
-         [this] {
-             put(0x8001, {0x1110, 0x8100});
-         }},
-        {"ST into the last word of the area",
-         [this] {
-             put(0x8001, {0x1110, 0x8FFF});
-         }},
+        {"LD from memory", [this] { put(0x8001, {0x1010, 0x8100}); put(0x8100, {0x8001}, kind::Free); }},
+        {"LD register, first flags", [this] { put(0x8001, {0x1412}); machine.GR[2] = 0; }},
+        {"ADDA overflow", [this] { put(0x8001, {0x2412}); machine.GR[2] = 1; }},
+        {"SUBA from memory", [this] { put(0x8001, {0x2130, 0x8100}); put(0x8100, {5}, kind::Free); }},
+        {"ADDL carry", [this] { put(0x8001, {0x2612}); machine.GR[1] = 0xFFFF; machine.GR[2] = 1; }},
+        {"SUBL borrow", [this] { put(0x8001, {0x2712}); machine.GR[1] = 0; machine.GR[2] = 1; }},
+        {"AND, OR, XOR", [this] { put(0x8001, {0x3612}); machine.GR[2] = 0x00FF; }},
+        {"CPA changes only the flags", [this] { put(0x8001, {0x4412}); machine.GR[2] = 0x8000; }},
+        {"CPL from memory", [this] { put(0x8001, {0x4110, 0x8100}); put(0x8100, {0xFFFF}, kind::Free); }},
+        {"SLA", [this] { put(0x8001, {0x5010, 3}); machine.GR[1] = 0xC001; }},
+        {"SRA by 16", [this] { put(0x8001, {0x5110, 16}); machine.GR[1] = 0x8000; }},
+        {"SLL by 17", [this] { put(0x8001, {0x5210, 17}); }},
+        {"SRL by 0", [this] { put(0x8001, {0x5310, 0}); }},
+        {"LAD with index", [this] { put(0x8001, {0x1213, 0x0010}); machine.GR[3] = 0x20; }},
+        {"ST", [this] { put(0x8001, {0x1110, 0x8100}); }},
+        {"ST into the last word of the area", [this] { put(0x8001, {0x1110, 0x8FFF}); }},
         {"ST into a constant warns and writes",
-         [this] {
-             put(0x8001, {0x1110, 0x8100});
-             put(0x8100, {7}, kind::Constant);
-         }},
-        {"ST into an instruction fails",
-         [this] {
-             put(0x8001, {0x1110, 0x8000});
-         }},
-        {"JMI taken",
-         [this] {
-             put(0x8001, {0x6100, 0x8100});
-             machine.SF = '1';
-         }},
-        {"JZE not taken",
-         [this] {
-             put(0x8001, {0x6300, 0x8100});
-             machine.ZF = '0';
-         }},
-        {"JUMP with index",
-         [this] {
-             put(0x8001, {0x6402, 0x8100});
-             machine.GR[2] = 3;
-         }},
-        {"JOV and a flag still unset",
-         [this] {
-             put(0x8001, {0x6600, 0x8100});
-         }},
-        {"PUSH",
-         [this] {
-             put(0x8001, {0x7000, 0x1234});
-         }},
+         [this] { put(0x8001, {0x1110, 0x8100}); put(0x8100, {7}, kind::Constant); }},
+        {"ST into an instruction fails", [this] { put(0x8001, {0x1110, 0x8000}); }},
+        {"JMI taken", [this] { put(0x8001, {0x6100, 0x8100}); machine.SF = '1'; }},
+        {"JZE not taken", [this] { put(0x8001, {0x6300, 0x8100}); machine.ZF = '0'; }},
+        {"JUMP with index", [this] { put(0x8001, {0x6402, 0x8100}); machine.GR[2] = 3; }},
+        {"JOV and a flag still unset", [this] { put(0x8001, {0x6600, 0x8100}); }},
+        {"PUSH", [this] { put(0x8001, {0x7000, 0x1234}); }},
         {"PUSH into the first word of the area",
-         [this] {
-             put(0x8001, {0x7000, 0x1234});
-             machine.SP = 0x8001;
-         }},
-        {"PUSH on a full stack fails",
-         [this] {
-             put(0x8001, {0x7000, 0x1234});
-             machine.SP = 0x8000;
-         }},
-        {"POP",
-         [this] {
-             put(0x8001, {0x7130});
-             machine.SP = 0x8FFF;
-             put(0x8FFF, {0x4321}, kind::Free);
-         }},
+         [this] { put(0x8001, {0x7000, 0x1234}); machine.SP = 0x8001; }},
+        {"PUSH on a full stack fails", [this] { put(0x8001, {0x7000, 0x1234}); machine.SP = 0x8000; }},
+        {"POP", [this] { put(0x8001, {0x7130}); machine.SP = 0x8FFF; put(0x8FFF, {0x4321}, kind::Free); }},
         {"POP past the stack bottom fails, the value loaded", [this] { put(0x8001, {0x7130}); }},
-        {"CALL",
-         [this] {
-             put(0x8001, {0x8000, 0x8100});
-         }},
-        {"RET",
-         [this] {
-             put(0x8001, {kRet});
-             machine.SP = 0x8FFF;
-             put(0x8FFF, {0x8100}, kind::Free);
-         }},
+        {"CALL", [this] { put(0x8001, {0x8000, 0x8100}); }},
+        {"RET", [this] { put(0x8001, {kRet}); machine.SP = 0x8FFF; put(0x8FFF, {0x8100}, kind::Free); }},
         {"RET to the OS ends the run", [this] { put(0x8001, {kRet}); }},
-        {"COPY",
-         [this] {
+        {"COPY", [this] {
              put(0x8001, {0xA003, 0x8200, 0x8100});
              put(0x8100, {1, 2, 3}, kind::Free);
          }},
-        {"COPY up to the last word of the area",
-         [this] {
+        {"COPY up to the last word of the area", [this] {
              put(0x8001, {0xA004, 0x8FFC, 0x8100});
              put(0x8100, {1, 2, 3, 4}, kind::Free);
          }},
-        {"COPY past the area keeps the words copied before the stop",
-         [this] {
+        {"COPY past the area keeps the words copied before the stop", [this] {
              put(0x8001, {0xA004, 0x8FFE, 0x8100});
              put(0x8100, {1, 2, 3, 4}, kind::Free);
          }},
-        {"COPY of no words",
-         [this] {
-             put(0x8001, {0xA000, 0x8200, 0x8100});
-         }},
-        {"RPUSH",
-         [this] {
+        {"COPY of no words", [this] { put(0x8001, {0xA000, 0x8200, 0x8100}); }},
+        {"RPUSH", [this] {
              put(0x8001, {0x7001, 0x0000});
              machine.wordKinds[1] = kind::RPush;
              numberRegisters();
          }},
-        {"RPUSH stopped by the area's start",
-         [this] {
+        {"RPUSH stopped by the area's start", [this] {
              put(0x8001, {0x7001, 0x0000});
              machine.wordKinds[1] = kind::RPush;
              numberRegisters();
              machine.SP = 0x8003;
          }},
-        {"RPOP",
-         [this] {
+        {"RPOP", [this] {
              put(0x8001, {0x7170});
              machine.wordKinds[1] = kind::RPop;
              machine.SP = 0x8FF9;
              put(0x8FF9, {7, 6, 5, 4, 3, 2, 1}, kind::Free);
          }},
-        {"#F1 and #F2 block pushes",
-         [this] {
+        {"#F1 and #F2 block pushes", [this] {
              put(0x8001, {0xF261, 0x0000});
              numberRegisters();
          }},
-        {"#F4 block pop",
-         [this] {
+        {"#F4 block pop", [this] {
              put(0x8001, {0xF425, 0x0000});
              machine.SP = 0x8FFC;
              put(0x8FFC, {0xA, 0xB, 0xC, 0xD}, kind::Free);
          }},
-        {"IN from the input box",
-         [this] {
+        {"IN from the input box", [this] {
              putTransfer(0x8001, kind::In, 0x8100, 0x8200);
              host.inputAnswers = {QStringLiteral("ABC"), QStringLiteral("ABC")};
          }},
-        {"IN of double-byte characters",
-         [this] {
+        {"IN of double-byte characters", [this] {
              putTransfer(0x8001, kind::In, 0x8100, 0x8200);
              host.inputAnswers = {QStringLiteral("漢字ｶﾅ"), QStringLiteral("漢字ｶﾅ")};
          }},
-        {"IN up to the last word of the area",
-         [this] {
+        {"IN up to the last word of the area", [this] {
              putTransfer(0x8001, kind::In, 0x8FFE, 0x8200);
              host.inputAnswers = {QStringLiteral("ABC"), QStringLiteral("ABC")};
          }},
-        {"IN from the virtual file device",
-         [this] {
+        {"IN from the virtual file device", [this] {
              device.inputDevice = InputDevice::VirtualFile;
              device.recordText = QStringLiteral("[first]\n[second]\n[END]\n");
              putTransfer(0x8001, kind::In, 0x8100, 0x8200);
          }},
-        {"IN meets [END]",
-         [this] {
+        {"IN meets [END]", [this] {
              device.inputDevice = InputDevice::VirtualFile;
              device.recordText = QStringLiteral("[END]\n");
              putTransfer(0x8001, kind::In, 0x8100, 0x8200);
          }},
-        {"OUT",
-         [this] {
+        {"OUT", [this] {
              putTransfer(0x8001, kind::Out, 0x8100, 0x8200);
              put(0x8100, {'H', 'i'}, kind::Free);
              put(0x8200, {2}, kind::Free);
          }},
-        {"SVC 16 shows a box",
-         [this] {
-             put(0x8001, {0xF000, 16});
-         }},
-        {"SVC 5 fails",
-         [this] {
-             put(0x8001, {0xF000, 5});
-         }},
+        {"SVC 16 shows a box", [this] { put(0x8001, {0xF000, 16}); }},
+        {"SVC 5 fails", [this] { put(0x8001, {0xF000, 5}); }},
         {"an invalid instruction", [this] { put(0x8001, {0x0100}); }},
-        {"a register field above 7 (refused before anything changes)", [this] { put(0x8001, {0x1480}); },
-         false},
-        {"an instruction with a breakpoint",
-         [this] {
+        {"a register field above 7: refused, nothing changes", [this] { put(0x8001, {0x1480}); }, false},
+        {"an instruction with a breakpoint", [this] {
              put(0x8001, {0x1210, 5});
              breakpointAt(0x8001);
          }},
     };
+    // clang-format on
     for (const Case& c : cases) expectTakenBack(c.name, c.setup, c.changes);
 }
 
