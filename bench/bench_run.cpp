@@ -1,15 +1,21 @@
 // Speed of run control: instructions per second of a Run and trace records per second of a traced
-// run, on a host that draws nothing.
+// run, on a host that draws nothing (Run counts each instruction's executions; bench_executor shows
+// what the count costs); and what the step history of the step modes costs per recorded step, in
+// time and in memory.
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <vector>
 
 #include "assembler/AssemblyState.h"
 #include "assembler/Catalogue.h"
 #include "filedevice/VirtualFileDevice.h"
 #include "machine/MachineState.h"
 #include "settings/Settings.h"
+#include "simulator/InstructionCounts.h"
 #include "simulator/RunControl.h"
+#include "simulator/StepHistory.h"
 #include "simulator/Trace.h"
 #include "host/QuietHost.h"
 
@@ -47,6 +53,39 @@ double measure(kv::RunControl& run, bool tracing, std::int64_t steps) {
 constexpr double kPreviousRun = 121.6;        // M instructions/s
 constexpr double kPreviousTrace = 4'135'085;  // records/s
 
+double cpuSeconds() { return double(std::clock()) / CLOCKS_PER_SEC; }
+
+// Recorded steps of the loop, one written word every fourth step, and steps of a 256-character IN.
+void measureHistory(kv::MachineState& m) {
+    kv::VirtualFileDevice device;
+    kv::StepHistory history;
+    history.Restart(m.userStart, true, m.userStart);
+    const int steps = 200'000;
+    const double start = cpuSeconds();
+    for (int i = 0; i < steps; ++i) {
+        history.Before(m, device);
+        m.GR[1] = i & 0xFFFF;
+        if (i % 4 == 0) m.memory[0x10] = i & 0xFFFF;
+        m.PR = 0x8000 + (i & 3);
+        history.After(m, nullptr);
+    }
+    const double seconds = cpuSeconds() - start;
+    std::printf("Step history: %.1f us per recorded step (Before and After), %.0f bytes per step; "
+                "%zu steps kept in %.1f MiB\n",
+                seconds / steps * 1e6, double(history.bytes()) / double(history.steps()), history.steps(),
+                history.bytes() / 1048576.0);
+    kv::StepHistory input;
+    input.Restart(m.userStart, true, m.userStart);
+    for (int i = 0; i < 100; ++i) {
+        input.Before(m, device);
+        for (int c = 0; c <= 256; ++c) m.memory[0x100 + c] = (i + c) & 0xFF;
+        input.After(m, nullptr);
+    }
+    std::printf("Step history: a 256-character IN takes %.0f bytes; 64 MiB hold the last %.0f of them\n",
+                double(input.bytes()) / double(input.steps()),
+                double(kv::StepHistory::kMaxBytes) / (double(input.bytes()) / double(input.steps())));
+}
+
 }  // namespace
 
 int main() {
@@ -73,5 +112,9 @@ int main() {
                 "and GR3; %lld characters)\n",
                 static_cast<long long>(traceSteps), traceSeconds, traceSteps / traceSeconds, kPreviousTrace,
                 host.consoleCharacters);
-    return run.executedInstructions() == traceSteps ? 0 : 1;
+    std::printf("Run and Trace record no steps: %zu steps in the history after them\n", run.history().steps());
+
+    placeLoop(machine);
+    measureHistory(machine);
+    return run.executedInstructions() == traceSteps && run.history().steps() == 0 ? 0 : 1;
 }

@@ -39,8 +39,20 @@ public:
     std::int16_t endOfFileValue = -1;
     QString recordText = InitialRecordText();
 
+    // Where the reader stands: the line the next read takes, and whether "[END]" was read.
+    struct ReaderPosition {
+        int position = 0;
+        bool endReached = false;
+    };
+
     // A run starts: the next read takes the first line.
     void ResetRecordReader();
+    // A step taken back puts the reader back where it stood before that step.
+    ReaderPosition readerPosition() const { return {position_, endReached_}; }
+    void RestoreReader(const ReaderPosition& reader) {
+        position_ = reader.position;
+        endReached_ = reader.endReached;
+    }
     // The next record; a failing status leaves its error code in error.
     RecordRead ReadNextRecord(ErrorState& error);
     // The check of "設定終了": None when bracketed lines lead to an "[END]" line, 459 at the first

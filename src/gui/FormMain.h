@@ -7,9 +7,9 @@
 // FormMainPanels.cpp (building the panels), FormMainMenus.cpp (menus), FormMainLayout.cpp
 // (ApplyMode, ArrangePanels, ApplyFontAndRows), FormMainFiles.cpp (files, start-up files, closing),
 // FormMainAssemble.cpp (the mode buttons' commands and the assemble panel), FormMainRun.cpp (the
-// run buttons, the console window and the trace options window), FormMainText.cpp (find, replace
-// and the old-CASL conversion) and FormMainTools.cpp (the options, the dumps and the input device
-// window).
+// run buttons, the console window and the trace options window), FormMainStepBack.cpp (stepping
+// back), FormMainText.cpp (find, replace and the old-CASL conversion) and FormMainTools.cpp (the
+// options, the dumps and the input device window).
 
 #include <QMainWindow>
 #include <QString>
@@ -195,6 +195,11 @@ private:
     frmRun* createConsole();
     // The main window closes: a run, an input wait and automatic running end, the console closes.
     void endRunForExit();
+
+    // FormMainStepBack.cpp: "戻る", the run menu's "1ステップ戻る(&B)" and the execution counts of
+    // the program lines.
+    void StepBackCommand();
+    void setUpStepBack(QAction* entry);
 
     // FormMainTools.cpp
     void ShowOptions();      // mn45

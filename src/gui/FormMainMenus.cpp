@@ -136,6 +136,8 @@ void FormMain::buildMenus() {
         entry->setShortcutContext(Qt::WidgetShortcut);
         entry->setEnabled(false);
     }
+    setUpStepBack(
+        Entry(m.run, QStringLiteral("mn53B"), QStringLiteral("1ステップ戻る(&B)"), [this] { StepBackCommand(); }));
     m.run->addSeparator();
     Entry(m.run, QStringLiteral("mn54B"), QStringLiteral("コンソール(&C)"),
           [this] { host_.bringConsoleToFront(); });

@@ -1,5 +1,7 @@
 #include "gui/GuiHost.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -134,6 +136,15 @@ void GuiHost::highlightCurrentLine() {
 
 void GuiHost::setRegisterBoxes(const bool used[8]) {
     if (runPanel_) runPanel_->SetRegisterBoxes(used);
+}
+
+void GuiHost::showChangedValues(const ChangedValues& changed) {
+    if (runPanel_) runPanel_->SetChangedValues(changed);
+}
+
+void GuiHost::setStepBackEnabled(bool enabled) {
+    if (runPanel_) runPanel_->SetStepBackEnabled(enabled);
+    if (stepBackEntry_) stepBackEntry_->setEnabled(enabled);
 }
 
 // --- the console window ---------------------------------------------------------------------------

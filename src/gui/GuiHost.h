@@ -15,6 +15,8 @@
 
 #include "host/Host.h"
 
+class QAbstractButton;
+class QAction;
 class QDialog;
 class QLabel;
 class QPrinter;
@@ -103,6 +105,10 @@ public:
     void showStack(int firstAddress) override;
     void highlightCurrentLine() override;
     void setRegisterBoxes(const bool used[8]) override;
+    void showChangedValues(const ChangedValues& changed) override;
+    void setStepBackEnabled(bool enabled) override;
+    // The run menu's "1ステップ戻る(&B)", enabled with the button "戻る".
+    void attachStepBack(QAction* entry) { stepBackEntry_ = entry; }
 
 private:
     BoxAnswer defaultBox(const BoxRequest& request);
@@ -120,6 +126,7 @@ private:
     QPointer<QLabel> statusNote_;
     QPointer<RunPanel> runPanel_;
     QPointer<QTimer> autoTimer_;
+    QPointer<QAction> stepBackEntry_;
     std::unique_ptr<frmRun> consoleWindow_;
     bool consoleLoaded_ = false;
     RunButtons buttons_;

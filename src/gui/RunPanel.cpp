@@ -94,6 +94,7 @@ void RunPanel::buildButtons() {
             if (onCommand) onCommand(index);
         });
         if (index < 6) commands_[index] = button;
+        if (index == 3) buildStepBackButton(buttons_);  // "戻る" stands beside "ステップ"
     }
 }
 
@@ -109,6 +110,10 @@ bool RunPanel::eventFilter(QObject* watched, QEvent* event) {
                 ToggleBreakpoint(i);
                 return true;
             }
+    if (event->type() == QEvent::ToolTip)
+        for (int i = 0; i < kRows; ++i)
+            if (watched == addressCells_[i] || watched == sourceCells_[i])
+                return showLineTip(i, static_cast<QWidget*>(watched), event);
     return QWidget::eventFilter(watched, event);
 }
 

@@ -7,7 +7,9 @@
 //
 // The code is split by concern: RunPanel.cpp (building and the events), RunPanelTabs.cpp (the two
 // tabs), RunPanelValues.cpp (registers, memory, stack), RunPanelLines.cpp (the program-line list and
-// breakpoints), RunPanelLayout.cpp (the run-mode half of ArrangePanels and ApplyFontAndRows).
+// breakpoints), RunPanelLayout.cpp (the run-mode half of ArrangePanels and ApplyFontAndRows),
+// RunPanelStepBack.cpp (the button "戻る") and RunPanelTips.cpp (the execution counts in the program
+// lines' tool tips).
 
 #include <QWidget>
 #include <array>
@@ -17,6 +19,7 @@
 #include "gui/FixedFont.h"
 #include "gui/RunPanelCells.h"
 #include "gui/Twips.h"
+#include "host/ChangedValues.h"
 
 class QCheckBox;
 class QComboBox;
@@ -31,6 +34,7 @@ struct AssemblyState;
 struct MachineState;
 struct RunButtons;
 class Host;
+class InstructionCounts;
 
 // The mark colours of the address cells (0xRRGGBB, as the listing lines keep them).
 inline constexpr std::uint32_t kBreakpointColour = 0xFF0000;
@@ -46,6 +50,8 @@ public:
 
     // The run buttons Command4 0 to 5 call this with their index.
     std::function<void(int)> onCommand;
+    // "戻る", beside "ステップ".
+    std::function<void()> onStepBack;
     // Called with the address of the entry chosen in Combo460 (the area's start when none is), when
     // the list is filled and when the learner chooses an entry.
     std::function<void(int)> onMemoryAddressChosen;
@@ -70,6 +76,13 @@ public:
     void ClearAllBreakpoints();
     void SetRegisterBoxes(const bool used[8]);
     void SetRunButtons(const RunButtons& buttons);
+    void SetStepBackEnabled(bool enabled);
+    // The values the last instruction changed: the refreshes that follow show them in bold.
+    void SetChangedValues(const ChangedValues& changed) { changed_ = changed; }
+    // The execution counts that the program lines' tool tips show.
+    void SetCounts(const InstructionCounts* counts) { counts_ = counts; }
+    // The tool tip of program line n: its count when it holds an instruction, else empty.
+    QString LineTip(int line) const;
     // The address (item data) of the entry chosen in Combo460; the area's start when none is.
     int SelectedMemoryAddress() const;
 
@@ -106,6 +119,11 @@ private:
     void buildLineList();
     void buildButtons();
 
+    // RunPanelStepBack.cpp
+    QPushButton* buildStepBackButton(QWidget* row);
+    // RunPanelTips.cpp: the tool tip of a row of the program-line list.
+    bool showLineTip(int row, QWidget* cell, QEvent* event);
+
     // RunPanelLayout.cpp
     // The run buttons in rows from the top left, as many to a row as the panel's width holds.
     void placeButtons();
@@ -141,6 +159,7 @@ private:
     QWidget* cover_ = nullptr;                   // Picture410
     QWidget* buttons_ = nullptr;                 // the row of Command4
     std::array<QPushButton*, 6> commands_{};
+    QPushButton* stepBack_ = nullptr;  // "戻る"
     QTabWidget* tabs_ = nullptr;  // SSTab400
     RegisterTab registers_;
     MemoryTab memory_;
@@ -154,6 +173,8 @@ private:
     int firstVisibleLine_ = 1;
     int visibleRowLimit_ = kRows - 1;
     int highlightedRow_ = 0;
+    ChangedValues changed_;
+    const InstructionCounts* counts_ = nullptr;
 };
 
 }  // namespace kv

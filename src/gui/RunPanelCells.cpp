@@ -47,10 +47,21 @@ ValueCell::ValueCell(const QString& name, const QString& designText, const QStri
     fitToDesign();
 }
 
+// Measured in the normal weight, so that bold text changes nothing of the layout.
 void ValueCell::fitToDesign() {
-    const QFontMetrics metrics(font());
+    QFont normal = font();
+    normal.setBold(false);
+    const QFontMetrics metrics(normal);
     const int frame = 2 * frameWidth();
     setFixedSize(metrics.horizontalAdvance(design_) + frame + 2 * kIndent, metrics.height() + frame + 2);
+}
+
+// Only the weight is set on the cell; family and size still come from the tab control.
+void ValueCell::setBold(bool bold) {
+    if (font().bold() == bold) return;
+    QFont weight;
+    weight.setBold(bold);
+    setFont(weight);
 }
 
 WordCells::WordCells(QHBoxLayout* row, QWidget* parent, const QString& prefix, bool withAddress) {
@@ -92,6 +103,10 @@ void WordCells::showUnknown() {
 void WordCells::clear() {
     if (address_) address_->clear();
     for (ValueCell* cell : cells_) cell->clear();
+}
+
+void WordCells::setBold(bool bold) {
+    for (ValueCell* cell : cells_) cell->setBold(bold);
 }
 
 }  // namespace kv

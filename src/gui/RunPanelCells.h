@@ -23,6 +23,8 @@ public:
     ValueCell(const QString& name, const QString& designText, const QString& tip, QWidget* parent);
     // Re-measures the width after the font changed.
     void fitToDesign();
+    // A value the last instruction changed shows in bold; the cell keeps its size.
+    void setBold(bool bold);
 
 private:
     QString design_;
@@ -43,6 +45,8 @@ public:
     // The word at an address outside the memory area: question marks.
     void showUnknown();
     void clear();
+    // The five notations in bold (the address cell stays as it is).
+    void setBold(bool bold);
 
     ValueCell* address() const { return address_; }
     const std::array<ValueCell*, 5>& cells() const { return cells_; }

@@ -1,4 +1,5 @@
-// The register tab, the memory words and the stack, refreshed from the machine state.
+// The register tab, the memory words and the stack, refreshed from the machine state. The values the
+// last instruction changed are shown in bold.
 
 #include <QComboBox>
 #include <QScrollBar>
@@ -20,7 +21,12 @@ void RunPanel::ShowRegisters(int ea) {
     const QString fr = m.FR();
     r.frBits->setText(fr);
     r.frWord->setText(FormatFlagWord(fr, host_));
-    for (int i = 0; i < 8; ++i) r.rows[i].show(m.GR[i], host_);
+    r.frBits->setBold(changed_.flags);
+    r.frWord->setBold(changed_.flags);
+    for (int i = 0; i < 8; ++i) {
+        r.rows[i].show(m.GR[i], host_);
+        r.rows[i].setBold(changed_.registers[i]);
+    }
     WordCells& atEA = r.rows[8];
     if (ea < 0)
         atEA.clear();
@@ -28,6 +34,7 @@ void RunPanel::ShowRegisters(int ea) {
         atEA.showUnknown();
     else
         atEA.show(m.word(ea), host_);
+    atEA.setBold(ea >= 0 && changed_.word(ea));
 }
 
 void RunPanel::ShowMemoryWords(int firstAddress) {
@@ -38,6 +45,7 @@ void RunPanel::ShowMemoryWords(int firstAddress) {
             memory_.words[i].show(a, m.word(a), host_);
         else
             memory_.words[i].clear();
+        memory_.words[i].setBold(changed_.word(a));
     }
     const QSignalBlocker quiet(memory_.wordScroll);
     memory_.wordScroll->setValue(firstAddress - m.userStart);
@@ -47,12 +55,14 @@ void RunPanel::ShowMemoryWords(int firstAddress) {
 void RunPanel::ShowStack(int firstAddress) {
     const MachineState& m = machine_;
     memory_.sp->setText(FormatHexWord(m.SP));
+    memory_.sp->setBold(changed_.stackPointer);
     for (int i = 0; i < int(memory_.stack.size()); ++i) {
         const std::int32_t a = firstAddress + i;
         if (a <= m.userEnd + 1 && m.holds(a))
             memory_.stack[i].show(a, m.word(a), host_);
         else
             memory_.stack[i].clear();
+        memory_.stack[i].setBold(changed_.word(a));
     }
     const QSignalBlocker quiet(memory_.stackScroll);
     memory_.stackScroll->setRange(m.SP - m.userStart, (m.userEnd - m.userStart) + 2);

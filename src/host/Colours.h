@@ -19,6 +19,8 @@ inline constexpr Rgb Blue{0, 0, 208};
 inline constexpr Rgb Green{0, 128, 0};
 inline constexpr Rgb Olive{192, 192, 0};
 inline constexpr Rgb Red{208, 0, 0};
+// A console note that is no output of the program (a step taken back over OUT).
+inline constexpr Rgb Grey{128, 128, 128};
 // Source editor.
 inline constexpr Rgb Typing{0, 0, 208};
 inline constexpr Rgb Comment{0, 150, 0};

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "host/ChangedValues.h"
 #include "host/Colours.h"
 
 namespace kv {
@@ -120,6 +121,11 @@ public:
     virtual void highlightCurrentLine() = 0;
     // Tick the register boxes of the run panel (GR0 to GR7).
     virtual void setRegisterBoxes(const bool used[8]) = 0;
+    // What the last executed instruction changed: the refreshes that follow show these values in
+    // bold, until the next call (an empty set after runs and when nothing was executed).
+    virtual void showChangedValues(const ChangedValues& changed) = 0;
+    // "戻る" and the run menu's "1ステップ戻る(&B)": enabled while a step can be taken back.
+    virtual void setStepBackEnabled(bool enabled) = 0;
 };
 
 class Host : public Boxes, public FileDialogs, public Events, public MessagePane, public Console, public RunView {};

@@ -36,6 +36,8 @@ public:
     void showStack(int) override {}
     void highlightCurrentLine() override {}
     void setRegisterBoxes(const bool[8]) override {}
+    void showChangedValues(const ChangedValues&) override {}
+    void setStepBackEnabled(bool) override {}
 };
 
 }  // namespace kv

@@ -171,6 +171,11 @@ void Executor::catchUpWithStores() {
 }
 
 std::int64_t Executor::ExecuteMany(std::int64_t budget) {
+    return counts_ != nullptr ? executeMany<true>(budget) : executeMany<false>(budget);
+}
+
+template <bool kCounting>
+std::int64_t Executor::executeMany(std::int64_t budget) {
     MachineState& m = m_;
     const std::int32_t start = m.userStart;
     if (budget <= 0 || m.PR < start || m.PR >= m.userEnd) return 0;
@@ -186,6 +191,7 @@ std::int64_t Executor::ExecuteMany(std::int64_t budget) {
                             kAll = MachineState::kWords;
     const std::uint32_t base = static_cast<std::uint32_t>(start);
     DecodedWord* const decoded = decoded_.data() + 1;
+    std::uint64_t* const counts = kCounting ? counts_ + base : nullptr;  // the area lies below #A000
     std::int32_t* const memory = m.memory.data();
     const std::uint16_t* const kinds = m.wordKinds.data();
     const std::uint32_t signFromResult = settings_.frSwitch == 1 ? 1 : 0;
@@ -222,9 +228,10 @@ std::int64_t Executor::ExecuteMany(std::int64_t budget) {
     } while (0)
 // The instruction is done and execution goes on at the offset target: on to the next one, unless
 // the budget is spent or the target is no word an instruction can start at. Every executed
-// instruction passes here once, with its offset in last: the place to count executions per word.
+// instruction passes here once, and is counted here.
 #define KV_RETIRE(target)                            \
     do {                                             \
+        if constexpr (kCounting) ++counts[at];       \
         last = at;                                   \
         at = (target);                               \
         if (--left == 0 || at >= kStarts) goto done; \

@@ -57,6 +57,9 @@ public:
     // run must do at its start and after letting events run.
     std::int64_t ExecuteMany(std::int64_t budget);
     void ForgetDecoded();
+    // ExecuteMany adds one to counts[address] for every instruction it executes; counts has an
+    // entry for each of the 65536 addresses. nullptr: nothing is counted.
+    void setInstructionCounts(std::uint64_t* counts) { counts_ = counts; }
 
     // The helpers below are defined at the end of this header, inline: every step uses them.
 
@@ -112,6 +115,8 @@ private:
     };
     void decode(int offset);
     void catchUpWithStores();
+    template <bool kCounting>
+    std::int64_t executeMany(std::int64_t budget);
 
     MachineState& m_;
     ErrorState& error_;
@@ -121,6 +126,7 @@ private:
     // One entry per word of the machine, after one for the word before the area (a store to the
     // first word forgets it too); made by the first ExecuteMany.
     std::vector<DecodedWord> decoded_;
+    std::uint64_t* counts_ = nullptr;
 };
 
 inline void Executor::ComputeEA(int x) {

@@ -61,6 +61,7 @@ RunControl::RunControl(MachineState& machine, const AssemblyState& assembly, Err
       supervisor_(machine, error, device, notes, host, runMode_),
       executor_(machine, error, settings, notes, supervisor_) {
     memoryViewAddress_ = machine.userStart;
+    executor_.setInstructionCounts(counts_.data());
 }
 
 void RunControl::RunAll() {
@@ -90,6 +91,8 @@ void RunControl::beginRun(RunMode mode) {
     device_.ResetRecordReader();
     stopRequest_ = false;
     executed_ = 0;
+    counts_.Reset();
+    restartHistory(machine_.PR, true);
 }
 
 // Executes until the end, a stop request, a breakpoint or a failure. A jump to the OS return
@@ -111,6 +114,7 @@ StepResult RunControl::runQuickly() {
         std::int64_t done = executor_.ExecuteMany(budget);
         if (done == 0) {
             host_.setInstructionAddress(m.PR);
+            counts_.Count(m.PR);  // how often each instruction ran; ExecuteMany counts its own
             result = executor_.ExecuteOne();
             done = 1;
         }
@@ -143,6 +147,7 @@ StepResult RunControl::runTraced() {
         if (executor_.ExecuteMany(1) == 0) {
             flushTrace();
             host_.setInstructionAddress(m.PR);
+            counts_.Count(m.PR);  // how often each instruction ran; ExecuteMany counts its own
             result = executor_.ExecuteOne();
         }
         appendTraceLine();
@@ -195,6 +200,7 @@ void RunControl::finishLoop(StepResult result) {
         return;
     }
     host_.highlightCurrentLine();
+    restartHistory(machine_.PR, false);
     machine_.PR = machine_.nextPR;
     runMode_ = RunMode::Step;
     SetRunButtons();

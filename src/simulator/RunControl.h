@@ -15,7 +15,9 @@
 
 #include "host/Host.h"
 #include "simulator/Executor.h"
+#include "simulator/InstructionCounts.h"
 #include "simulator/RunMode.h"
+#include "simulator/StepHistory.h"
 #include "simulator/Supervisor.h"
 
 namespace kv {
@@ -46,6 +48,11 @@ public:
     // "実行終了" of the main window: stops the timer, then StopRun.
     void EndButton();
     void StopRun();
+    // "戻る": takes back the last instruction of a stepped run (Auto stops first) and shows the
+    // panels as if the program had stopped before it; again and again back to the start of the run
+    // or of the history. Nothing happens when there is no step to take back.
+    void StepBack();
+    bool CanStepBack() const { return !busy_ && history_.CanStepBack(machine_); }
 
     // The console window: Enter delivers the caret's line; "実行終了" there also ends an input wait;
     // closing the window ("閉じて終了" or its close box) ends a run.
@@ -72,6 +79,9 @@ public:
     // The result of the last run or step, as ReportOutcome saw it.
     StepResult lastResult() const { return lastResult_; }
     std::int64_t executedInstructions() const { return executed_; }
+    // How often each instruction word was executed in the current run.
+    const InstructionCounts& counts() const { return counts_; }
+    const StepHistory& history() const { return history_; }
 
 private:
     // Run, Tron and Start: the machine reset and the record reader back at the first record.
@@ -85,6 +95,12 @@ private:
     // One instruction of Start, Step and Auto with the panels refreshed and the outcome reported;
     // returns the result as reported.
     StepResult stepBody();
+    // The step history: a fresh one where the learner stands now; the machine before one
+    // instruction of Start, Step or Auto, and what it changed after it (RunStepBack.cpp).
+    void restartHistory(std::int32_t shownPR, bool runStart);
+    void beforeStep();
+    void afterStep();
+    void showStop(const StepHistory::Stop& stop);
     void reportToConsole(StepResult result);
     void reportInBox(StepResult result);
     void appendTraceLine();
@@ -110,6 +126,9 @@ private:
     Host& host_;
     Supervisor supervisor_;
     Executor executor_;
+    InstructionCounts counts_;
+    StepHistory history_;
+    std::uint64_t outputsBeforeStep_ = 0;
     QString traceText_;             // trace records not yet in the console
     qsizetype traceHandedOver_ = 0;  // characters of records given to the console since events ran
     // A run loop or a step is in progress: a timer tick or a button that arrives while its boxes or

@@ -12,6 +12,8 @@ namespace kv {
 
 void RunControl::PrepareRunMode() {
     machine_.ResetForRunMode();
+    counts_.Reset();
+    restartHistory(machine_.PR, true);
     bool used[8];
     for (int i = 0; i < 8; ++i) {
         used[i] = assembly_.usedRegisters[i];

@@ -25,8 +25,11 @@ void RunControl::NextStep() {
 StepResult RunControl::stepBody() {
     busy_ = true;
     host_.highlightCurrentLine();
+    beforeStep();
+    counts_.Count(machine_.PR);  // how often each instruction ran: the one count of this step
     const StepResult result = executor_.ExecuteOne();
     ++executed_;
+    afterStep();
     host_.showRegisters(machine_.EA);
     host_.showMemoryWords(memoryViewAddress_);
     host_.showStack(machine_.SP);

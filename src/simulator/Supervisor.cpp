@@ -114,6 +114,8 @@ StepResult Supervisor::PerformOut() {
         result = 1;
     }
     const QString text = outputText(area, count < 0 ? 0 : count, result);
+    ++outputs_;
+    lastOutput_ = text;
     if (consoleMode()) {
         host_.showConsole();
         host_.setConsoleEnabled(true);

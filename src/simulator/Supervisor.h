@@ -5,6 +5,7 @@
 // device when it is chosen. Characters move as code page 932 codes, one per word.
 
 #include <QString>
+#include <cstdint>
 
 #include "simulator/Executor.h"
 #include "simulator/RunMode.h"
@@ -36,6 +37,9 @@ public:
     // window replaces it with the typed line, or with the empty text when the run is ended.
     const QString& PendingInput() const { return pendingInput_; }
     void setPendingInput(const QString& text) { pendingInput_ = text; }
+    // The number of texts OUT has written, and the last of them.
+    std::uint64_t outputs() const { return outputs_; }
+    const QString& lastOutput() const { return lastOutput_; }
 
 private:
     bool consoleMode() const;
@@ -55,6 +59,8 @@ private:
     Host& host_;
     const RunMode& runMode_;
     QString pendingInput_;
+    std::uint64_t outputs_ = 0;
+    QString lastOutput_;
 };
 
 }  // namespace kv

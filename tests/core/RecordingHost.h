@@ -40,6 +40,8 @@ public:
     QVector<int> registerRefreshes, memoryRefreshes, stackRefreshes;
     int highlights = 0;
     bool registerBoxes[8] = {};
+    QVector<ChangedValues> changedValues;
+    QVector<bool> stepBackStates;
     int eventRuns = 0;
 
     // --- answers
@@ -100,6 +102,8 @@ public:
     void showStack(int firstAddress) override { stackRefreshes.push_back(firstAddress); }
     void highlightCurrentLine() override { ++highlights; }
     void setRegisterBoxes(const bool used[8]) override { std::copy(used, used + 8, registerBoxes); }
+    void showChangedValues(const ChangedValues& changed) override { changedValues.push_back(changed); }
+    void setStepBackEnabled(bool enabled) override { stepBackStates.push_back(enabled); }
 
     QString fileAnswer(const FileDialogRequest& request) {
         fileDialogs.push_back(request);

@@ -9,6 +9,7 @@ int RunRunModeTest(int argc, char** argv);
 int RunConsoleTest(int argc, char** argv);
 int RunTraceOptionsTest(int argc, char** argv);
 int RunRunPanelLayoutTest(int argc, char** argv);
+int RunStepBackTest(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
     failed += RunConsoleTest(argc, argv);
     failed += RunTraceOptionsTest(argc, argv);
     failed += RunRunPanelLayoutTest(argc, argv);
+    failed += RunStepBackTest(argc, argv);
     return failed;
 }

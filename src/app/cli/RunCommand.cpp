@@ -5,6 +5,7 @@
 #include "app/cli/Options.h"
 #include "app/cli/RunProgram.h"
 #include "filedevice/RecordFile.h"
+#include "simulator/ExecutionProfile.h"
 #include "workbench/Workbench.h"
 
 namespace kv::cli {
@@ -14,6 +15,7 @@ namespace {
 struct RunOptions {
     QString file, settingsFile, recordsFile;
     bool trace = false;
+    bool profile = false;
     int endOfFile = -1;
     qint64 maxSteps = 0;
 };
@@ -25,6 +27,9 @@ QString parseRunOptions(QStringList args, RunOptions& o) {
         const QString& a = args[i];
         if (a == QLatin1String("--trace")) {
             o.trace = true;
+            args.removeAt(i);
+        } else if (a == QLatin1String("--profile")) {
+            o.profile = true;
             args.removeAt(i);
         } else if (a == QLatin1String("--records")) {
             if (!takeValue(args, i, o.recordsFile)) return QStringLiteral("--records needs a file");
@@ -97,6 +102,8 @@ int RunProgram(QStringList args, const RunHooks& hooks) {
     if (o.trace) run.RunTrace();
     else run.RunAll();
     if (hooks.afterRun) hooks.afterRun(bench.session, host);
+    if (o.profile)
+        host.consoleAppend(ProfileText(run.counts(), bench.session.machine, bench.session.assembly));
     return exitStatus(run.lastResult());
 }
 

@@ -12,6 +12,8 @@
 //   run-registers.png      run mode on a second program after "スタート" and eight steps, with a
 //                          breakpoint set: the register tab and the highlighted line
 //   run-memory.png         the same on the memory tab, its label list at DATA
+//   run-step-back.png      the same after "戻る": the addition before it executed last, GR1 and FR
+//                          in bold, the run menu open with "1ステップ戻る"
 //   console-run.png        the console after "実行" with a line typed for IN and the output
 //   trace-options.png      the trace options window with the program line chosen
 //   console-trace.png      the console after "トレース"
@@ -23,6 +25,8 @@
 //                          "ステップ": whole program lines beside the tab control
 //   run-console-front.png  the screen after "実行" pressed in that window while the console lay
 //                          behind it: the console came to the front for IN and shows the run
+//   run-counts.png         the main window after the trace: the tool tip of the loop's addition
+//                          with its execution count
 
 #include <QAction>
 #include <QApplication>
@@ -32,6 +36,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,6 +139,13 @@ void ClickOn(QWidget* widget) {
     QMouseEvent press(QEvent::MouseButtonPress, centre, widget->mapToGlobal(centre), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &press);
+}
+
+// The tool tip of a widget, as resting the mouse on it shows it.
+void ShowToolTip(QWidget* widget) {
+    const QPoint inside(widget->width() / 4, widget->height() / 2);
+    QHelpEvent help(QEvent::ToolTip, inside, widget->mapToGlobal(inside));
+    QCoreApplication::sendEvent(widget, &help);
 }
 
 // Replaces the first occurrence of a text in the editor.
@@ -244,6 +256,12 @@ int main(int argc, char** argv) {
     emit labels->activated(data);
     ok = Shoot(window, output.filePath(QStringLiteral("run-memory.png"))) && ok;
     window.findChild<QTabWidget*>(QStringLiteral("SSTab400"))->setCurrentIndex(0);
+    Click(window, "CommandStepBack");
+    QMenu* runMenu = window.findChild<QMenu*>(QStringLiteral("mn50"));
+    runMenu->popup(
+        window.menuBar()->mapToGlobal(window.menuBar()->actionGeometry(runMenu->menuAction()).bottomLeft()));
+    ok = ShootArea(window, output.filePath(QStringLiteral("run-step-back.png"))) && ok;
+    runMenu->close();
 
     // "実行" without the breakpoint: the console asks for the name, which comes typed 0.3 s later.
     Click(window, "Command4_5");
@@ -302,6 +320,14 @@ int main(int argc, char** argv) {
         dialog.findChild<QPushButton*>(QStringLiteral("Command5"))->click();
     };
     window.findChild<QAction*>(QStringLiteral("mn59"))->trigger();
+
+    // The main window in front again: how often the loop's addition ran in the trace.
+    console.hide();
+    window.raise();
+    window.activateWindow();
+    Settle(300);
+    ShowToolTip(window.findChild<QLabel*>(QStringLiteral("Label402_5")));  // LOOP ADDA GR1,DATA,GR2
+    ok = ShootArea(window, output.filePath(QStringLiteral("run-counts.png"))) && ok;
 
     // The default window size; steps with the registers the program uses.
     kv::Settings defaults;
