@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     KV_FUZZ_REQUIRE(hasHeader || read.text.left(firstLine.size()) == firstLine);
     if (!holdsOnlyCodePage(read.text)) return 0;
 
-    KV_FUZZ_REQUIRE(kv::WriteProgramFile(file.path(), read.text));
+    KV_FUZZ_REQUIRE(kv::WriteProgramFile(file.path(), read.text) == kv::WriteProblem::None);
     const QByteArray written = file.read();
     KV_FUZZ_REQUIRE(written.startsWith(kv::cp932::encode(header) + "\r\n") && written.endsWith("\r\n"));
     kv::testing::RecordingHost again;
