@@ -1,8 +1,9 @@
 // Program files as a user may hand them over: any bytes, in code page 932 or UTF-8 (with or without
 // a byte order mark), with or without the header line ";*** [KavoraⅡ] ***". Besides the sanitizers
-// it checks the header rule (a notice exactly when the first line is not the header, a file of the
-// header alone refused), that the text read holds no line break but "\n" and no "\n" at its end,
-// and that a text the code page can hold survives a write and a second read unchanged.
+// it checks that a refused file comes with a reason and nothing else, the header rule (a notice
+// exactly when the first line is not the header, a file of the header alone refused), that the
+// text read holds no line break but "\n" and no "\n" at its end, and that a text the code page can
+// hold survives a write and a second read unchanged.
 
 #include <QRegularExpression>
 
@@ -36,7 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const kv::ProgramText read = kv::ReadProgramFile(file.path(), host);
     KV_FUZZ_REQUIRE(read.status == 0 || read.status == 9);
     KV_FUZZ_REQUIRE(host.boxes.size() <= 1);
-    if (bytes.isEmpty()) {
+    if (read.read.problem != kv::ReadProblem::None) {
+        // Refused (bytes neither code page 932 nor UTF-8, NUL bytes, too large): no box here, a
+        // reason for the caller's, and nothing to show.
+        KV_FUZZ_REQUIRE(read.status == 9 && read.text.isEmpty() && host.boxes.isEmpty());
+        KV_FUZZ_REQUIRE(!kv::ReadProblemText(read.read, file.path()).isEmpty());
+        return 0;
+    }
+    if (kv::cp932::decodeTextFile(bytes).isEmpty()) {  // nothing, or a byte order mark alone
         KV_FUZZ_REQUIRE(read.status == 0 && read.text.isEmpty() && host.boxes.isEmpty());
         return 0;
     }
