@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "GuiTestSupport.h"
 #include "RunFixture.h"
 #include "gui/frmDmpOption.h"
 #include "gui/frmRun.h"
@@ -32,13 +33,6 @@ const QString kProgram = QStringLiteral(
     "          END\n");
 
 using Shown = QPair<Rgb, QString>;
-
-template <typename T>
-T* Control(QDialog& dialog, const QString& name) {
-    T* control = dialog.findChild<T*>(name);
-    if (!control) qWarning("no control %s", qPrintable(name));
-    return control;
-}
 
 QLineEdit* Text(QDialog& w, int n) {
     return Control<QLineEdit>(w, QStringLiteral("Text%1").arg(n));

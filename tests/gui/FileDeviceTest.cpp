@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "GuiTestSupport.h"
 #include "RunFixture.h"
 #include "filedevice/VirtualFileDevice.h"
 #include "gui/frmFileIO.h"
@@ -36,13 +37,6 @@ const QString kEcho = QStringLiteral(
     "          END\n");
 
 using Shown = QPair<Rgb, QString>;
-
-template <typename T>
-T* Control(QDialog& dialog, const char* name) {
-    T* control = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (!control) qWarning("no control %s", name);
-    return control;
-}
 
 QPushButton* Button(QDialog& w, const char* name) {
     return Control<QPushButton>(w, name);

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QVector>
+#include <QWidget>
 #include <deque>
 
 #include "host/Host.h"
@@ -10,7 +11,6 @@
 
 class QTextDocument;
 class QTextEdit;
-class QWidget;
 
 namespace kv::testing {
 
@@ -22,6 +22,15 @@ Rgb ColourOf(QTextEdit& edit, int start, int length);
 inline constexpr Rgb kMixed{1, 2, 3};
 // Line n (from 0) of the text.
 QString Line(QTextEdit& edit, int n);
+
+// The control of a window by its object name; a missing one is named in a warning (and the test
+// then fails on the null pointer it gets).
+template <typename T>
+T* Control(QWidget& window, const QString& name) {
+    T* control = window.findChild<T*>(name);
+    if (!control) qWarning("no control %s", qPrintable(name));
+    return control;
+}
 
 // Types the text key by key; characters outside ASCII arrive as typed text of an unknown key.
 void Type(QWidget* widget, const QString& text);

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "GuiTestSupport.h"
 #include "RunFixture.h"
 #include "gui/SourceEditor.h"
 #include "gui/frmOptions.h"
@@ -35,13 +36,6 @@ const QString kProgram = QStringLiteral(
     "MSG       DC        'Hi'\n"
     "LEN       DC        2\n"
     "          END\n");
-
-template <typename T>
-T* Control(QDialog& dialog, const char* name) {
-    T* control = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (!control) qWarning("no control %s", name);
-    return control;
-}
 
 QLineEdit* Field(QDialog& w, const char* name) {
     return Control<QLineEdit>(w, name);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "GuiTestSupport.h"
 #include "RunFixture.h"
 #include "gui/frmRun.h"
 #include "gui/frmTrOption.h"
@@ -28,13 +29,6 @@ const QString kProgram = QStringLiteral(
     "          END\n");
 
 using Shown = QPair<Rgb, QString>;
-
-template <typename T>
-T* Control(QDialog& dialog, const char* name) {
-    T* control = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (!control) qWarning("no control %s", name);
-    return control;
-}
 
 QStringList Items(QComboBox* combo) {
     QStringList items;
