@@ -62,6 +62,8 @@ cp resources/初期ファイル.txt "$out/program_file/sample.txt"
 printf ';*** [Kavora\207\124] ***\r\n' > "$out/program_file/header-only.cs2"
 printf ';*** [Kavora\207\124] ***\r\n\r\n' > "$out/program_file/empty.cs2"
 printf ';***  [Kavora\207\124] ***\r\nMAIN START\r\n RET\r\n END' > "$out/program_file/spacing.cs2"
+printf '\357\273\277' > "$out/program_file/bom-only.cs2"
+printf ';*** [Kavora\210 ] ***\r\nMAIN START\r\n RET\r\n END' > "$out/program_file/bad-bytes.cs2"
 
 # Record texts.
 cp tests/cli/run/records.csd "$out/records/records.csd"
