@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/NamedWidgets.h"
 #include "gui/frmDmpOption.h"
 
 namespace kv {
@@ -30,8 +31,7 @@ QLineEdit* Field(QWidget* parent, const QString& name, int width = 60) {
 }
 
 QRadioButton* Choice(QWidget* parent, const QString& name, const QString& caption, QButtonGroup* group) {
-    auto* button = new QRadioButton(caption, parent);
-    button->setObjectName(name);
+    auto* button = Named<QRadioButton>(name, caption, parent);
     button->setAutoFillBackground(true);
     button->setBackgroundRole(QPalette::Window);
     group->addButton(button);
@@ -79,13 +79,8 @@ void frmDmpOption::buildControls() {
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(new QLabel(QStringLiteral("OKを押すとコンソールに出力されます。"), this));
     bottom->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    bottom->addWidget(ok);
-    bottom->addWidget(cancel);
+    const auto [ok, cancel] =
+        AddOkCancel(bottom, this, QStringLiteral("OKButton"), QStringLiteral("CancelButton"));
     outer->addLayout(bottom);
     connect(ok, &QPushButton::clicked, this, [this] { OKButton_Click(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

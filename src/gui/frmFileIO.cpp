@@ -16,6 +16,7 @@
 #include "filedevice/VirtualFileDevice.h"
 #include "gui/FixedFont.h"
 #include "gui/GuiHost.h"
+#include "gui/NamedWidgets.h"
 #include "workbench/Session.h"
 
 namespace kv {
@@ -40,8 +41,7 @@ const QStringList kExplanation{
 };
 
 QRadioButton* Choice(QWidget* parent, const QString& name, const QString& caption, QButtonGroup* group) {
-    auto* button = new QRadioButton(caption, parent);
-    button->setObjectName(name);
+    auto* button = Named<QRadioButton>(name, caption, parent);
     group->addButton(button);
     return button;
 }

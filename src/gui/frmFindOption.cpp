@@ -7,15 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/NamedWidgets.h"
 namespace kv {
 
 namespace {
-
-QLabel* Label(const QString& name, const QString& caption, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 QLineEdit* TextBox(const QString& name, QWidget* parent) {
     auto* box = new QLineEdit(parent);
@@ -32,9 +27,9 @@ frmFindOption::frmFindOption(FindMode mode, QWidget* parent) : QDialog(parent), 
     auto* outer = new QVBoxLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize);
     auto* fields = new QGridLayout;
-    label1_ = Label(QStringLiteral("Label1"), QStringLiteral("検索語"), this);
+    label1_ = Named<QLabel>(QStringLiteral("Label1"), QStringLiteral("検索語"), this);
     text1_ = TextBox(QStringLiteral("Text1"), this);
-    label2_ = Label(QStringLiteral("Label2"), QStringLiteral("置換語"), this);
+    label2_ = Named<QLabel>(QStringLiteral("Label2"), QStringLiteral("置換語"), this);
     text2_ = TextBox(QStringLiteral("Text2"), this);
     label1_->setBuddy(text1_);
     label2_->setBuddy(text2_);
@@ -43,19 +38,14 @@ frmFindOption::frmFindOption(FindMode mode, QWidget* parent) : QDialog(parent), 
     fields->addWidget(label2_, 1, 0);
     fields->addWidget(text2_, 1, 1);
     outer->addLayout(fields);
-    label3_ = Label(QStringLiteral("Label3"), QString(), this);
+    label3_ = Named<QLabel>(QStringLiteral("Label3"), QString(), this);
     label3_->setWordWrap(true);
     outer->addWidget(label3_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    const auto [ok, cancel] =
+        AddOkCancel(buttons, this, QStringLiteral("OKButton"), QStringLiteral("CancelButton"));
     outer->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, [this] { OKButton_Click(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

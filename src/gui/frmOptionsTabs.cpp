@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "gui/NamedWidgets.h"
 #include "gui/frmOptions.h"
 
 namespace kv {
@@ -33,18 +34,6 @@ std::array<QRadioButton*, 2> Pair(QWidget* parent, const QString& name, const QS
         group->addButton(pair[i]);
     }
     return pair;
-}
-
-QCheckBox* Check(QWidget* parent, const QString& name, const QString& caption) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    return box;
-}
-
-QLineEdit* Field(QWidget* parent, const QString& name) {
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    return field;
 }
 
 QLabel* Note(QWidget* parent, const QString& text) {
@@ -71,9 +60,10 @@ QWidget* frmOptions::buildGeneralTab() {
 
     QGroupBox* frame2 = Frame(page, QStringLiteral("Frame2"), QStringLiteral("起動時の設定"));
     auto* start = new QVBoxLayout(frame2);
-    check3_ = Check(frame2, QStringLiteral("Check3"), QStringLiteral("起動時にウィンドウを最大化する。"));
-    check1_ =
-        Check(frame2, QStringLiteral("Check1"), QStringLiteral("起動時に「初期ファイル.txt」を読み込む。"));
+    check3_ = Named<QCheckBox>(QStringLiteral("Check3"), QStringLiteral("起動時にウィンドウを最大化する。"),
+                               frame2);
+    check1_ = Named<QCheckBox>(QStringLiteral("Check1"),
+                               QStringLiteral("起動時に「初期ファイル.txt」を読み込む。"), frame2);
     start->addWidget(check3_);
     start->addWidget(check1_);
     start->addWidget(Note(frame2, QStringLiteral("前回、終了時のプログラムを読み込むかどうかの指定です。")));
@@ -82,7 +72,7 @@ QWidget* frmOptions::buildGeneralTab() {
     QGroupBox* frame4 =
         Frame(page, QStringLiteral("Frame4"), QStringLiteral("CASLⅡのソースプログラムのフォルダ"));
     auto* folder = new QHBoxLayout(frame4);
-    text3_ = Field(frame4, QStringLiteral("Text3"));
+    text3_ = Named<QLineEdit>(QStringLiteral("Text3"), frame4);
     auto* browse = new QPushButton(QStringLiteral("参照"), frame4);
     browse->setObjectName(QStringLiteral("Command2"));
     browse->setAutoDefault(false);
@@ -107,13 +97,13 @@ QWidget* frmOptions::buildCometTab() {
         area->addLayout(line);
     };
     auto label = [frame3](const QString& text) { return new QLabel(text, frame3); };
-    text1_ = Field(frame3, QStringLiteral("Text1"));
+    text1_ = Named<QLineEdit>(QStringLiteral("Text1"), frame3);
     text1_->setFixedWidth(80);
     endLabel_ = label(QString());
     endLabel_->setObjectName(QStringLiteral("Label4"));
     sizeLabel_ = label(QStringLiteral("4096"));
     sizeLabel_->setObjectName(QStringLiteral("Label6"));
-    text2_ = Field(frame3, QStringLiteral("Text2"));
+    text2_ = Named<QLineEdit>(QStringLiteral("Text2"), frame3);
     text2_->setFixedWidth(80);
     row({label(QStringLiteral("ユーザメモリ領域")), label(QStringLiteral("（#0000～#9000の16進数で指定）"))});
     row({label(QStringLiteral("先頭アドレス")), text1_, label(QStringLiteral("～")), endLabel_,
@@ -125,7 +115,7 @@ QWidget* frmOptions::buildCometTab() {
     QGroupBox* frame5 = Frame(page, QStringLiteral("Frame5"),
                               QStringLiteral("システムオプション（通常は、触らないでください）"));
     auto* system = new QHBoxLayout(frame5);
-    text4_ = Field(frame5, QStringLiteral("Text4"));
+    text4_ = Named<QLineEdit>(QStringLiteral("Text4"), frame5);
     text4_->installEventFilter(this);
     system->addWidget(text4_);
     column->addWidget(frame5);
@@ -133,7 +123,8 @@ QWidget* frmOptions::buildCometTab() {
     QGroupBox* frame6 = Frame(page, QStringLiteral("Frame6"), QStringLiteral("リテラルから生成されるDC行"));
     auto* literals = new QHBoxLayout(frame6);
     // Literals with the same text always share one DC line: the box only says so.
-    check2_ = Check(frame6, QStringLiteral("Check2"), QStringLiteral("同じ値は、DC行を重複させない。"));
+    check2_ =
+        Named<QCheckBox>(QStringLiteral("Check2"), QStringLiteral("同じ値は、DC行を重複させない。"), frame6);
     check2_->setChecked(true);
     check2_->setEnabled(false);
     literals->addWidget(check2_);

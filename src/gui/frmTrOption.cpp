@@ -10,18 +10,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "simulator/Trace.h"
+#include "gui/NamedWidgets.h"
 #include "host/Host.h"
+#include "simulator/Trace.h"
 
 namespace kv {
 
 namespace {
-
-QCheckBox* Check(const QString& name, const QString& caption, QWidget* parent) {
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(name);
-    return box;
-}
 
 QComboBox* Combo(const QString& name, const QStringList& items, QWidget* parent) {
     auto* combo = new QComboBox(parent);
@@ -63,16 +58,17 @@ void frmTrOption::buildControls() {
     QGroupBox* address = Frame(QStringLiteral("アドレス"), this);
     auto* a = new QVBoxLayout(address);
     a->addWidget(new QLabel(QStringLiteral("■命令語のアドレス（必須）"), address));
-    checkPR_ = Check(QStringLiteral("CheckPR"), QStringLiteral("プログラムレジスタ：PR"), address);
-    checkEA_ = Check(QStringLiteral("CheckEA"), QStringLiteral("実効アドレス：EA"), address);
-    checkMEA_ = Check(QStringLiteral("CheckMEA"), QStringLiteral("実効アドレスの内容：M(EA)"), address);
+    checkPR_ = Named<QCheckBox>(QStringLiteral("CheckPR"), QStringLiteral("プログラムレジスタ：PR"), address);
+    checkEA_ = Named<QCheckBox>(QStringLiteral("CheckEA"), QStringLiteral("実効アドレス：EA"), address);
+    checkMEA_ =
+        Named<QCheckBox>(QStringLiteral("CheckMEA"), QStringLiteral("実効アドレスの内容：M(EA)"), address);
     for (QCheckBox* box : {checkPR_, checkEA_, checkMEA_}) a->addWidget(box);
     left->addWidget(address);
 
     QGroupBox* flags = Frame(QStringLiteral("フラグレジスタ：FR"), this);
     auto* f = new QHBoxLayout(flags);
-    checkFR3_ = Check(QStringLiteral("CheckFR3"), QStringLiteral("３ビット表示"), flags);
-    checkFRN_ = Check(QStringLiteral("CheckFRN"), QStringLiteral("日本語表示"), flags);
+    checkFR3_ = Named<QCheckBox>(QStringLiteral("CheckFR3"), QStringLiteral("３ビット表示"), flags);
+    checkFRN_ = Named<QCheckBox>(QStringLiteral("CheckFRN"), QStringLiteral("日本語表示"), flags);
     f->addWidget(checkFR3_);
     f->addWidget(checkFRN_);
     left->addWidget(flags);
@@ -80,7 +76,8 @@ void frmTrOption::buildControls() {
     QGroupBox* registers = Frame(QStringLiteral("汎用レジスタ"), this);
     auto* r = new QGridLayout(registers);
     for (int i = 0; i < 8; ++i) {
-        check1_[i] = Check(QStringLiteral("Check1_%1").arg(i), QStringLiteral("GR%1").arg(i), registers);
+        check1_[i] =
+            Named<QCheckBox>(QStringLiteral("Check1_%1").arg(i), QStringLiteral("GR%1").arg(i), registers);
         combo1_[i] =
             Combo(QStringLiteral("Combo1_%1").arg(i), Notations(QStringLiteral("２進数表示")), registers);
         r->addWidget(check1_[i], i, 0);
@@ -103,8 +100,9 @@ void frmTrOption::buildControls() {
 
     QGroupBox* stack = Frame(QStringLiteral("スタック"), this);
     auto* s = new QGridLayout(stack);
-    checkSP_ = Check(QStringLiteral("CheckSP"), QStringLiteral("スタックポインタ：SP"), stack);
-    checkMSP_ = Check(QStringLiteral("CheckMSP"), QStringLiteral("スタックの最上段アドレスの内容"), stack);
+    checkSP_ = Named<QCheckBox>(QStringLiteral("CheckSP"), QStringLiteral("スタックポインタ：SP"), stack);
+    checkMSP_ =
+        Named<QCheckBox>(QStringLiteral("CheckMSP"), QStringLiteral("スタックの最上段アドレスの内容"), stack);
     comboSP_ = Combo(QStringLiteral("ComboSP"),
                      {QStringLiteral("1語"), QStringLiteral("2語"), QStringLiteral("3語")}, stack);
     s->addWidget(checkSP_, 0, 0, 1, 2);
@@ -115,25 +113,20 @@ void frmTrOption::buildControls() {
 
     QGroupBox* source = Frame(QStringLiteral("ソース"), this);
     auto* p = new QVBoxLayout(source);
-    checkPROG_ = Check(QStringLiteral("CheckPROG"), QStringLiteral("プログラム行"), source);
-    checkFK_ = Check(QStringLiteral("CheckFK"), QStringLiteral("F式表記"), source);
+    checkPROG_ = Named<QCheckBox>(QStringLiteral("CheckPROG"), QStringLiteral("プログラム行"), source);
+    checkFK_ = Named<QCheckBox>(QStringLiteral("CheckFK"), QStringLiteral("F式表記"), source);
     p->addWidget(checkPROG_);
     p->addWidget(checkFK_);
     right->addWidget(source);
     right->addStretch();
 
     auto* bottom = new QHBoxLayout;
-    checkFlg_ =
-        Check(QStringLiteral("CheckFlg"), QStringLiteral("トレース時に、この画面を毎回表示する。"), this);
+    checkFlg_ = Named<QCheckBox>(QStringLiteral("CheckFlg"),
+                                 QStringLiteral("トレース時に、この画面を毎回表示する。"), this);
     bottom->addWidget(checkFlg_);
     bottom->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
-    bottom->addWidget(ok);
-    bottom->addWidget(cancel);
+    const auto [ok, cancel] =
+        AddOkCancel(bottom, this, QStringLiteral("Command1"), QStringLiteral("Command2"));
     outer->addLayout(bottom);
     connect(ok, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(cancel, &QPushButton::clicked, this, [this] { Command2_Click(); });
