@@ -5,7 +5,8 @@
 //
 // The handlers are labels reached by computed goto (a GNU extension that GCC and Clang accept): each
 // one ends by fetching the next decoded word and jumping to its handler, so the processor predicts
-// each handler's successor on its own.
+// each handler's successor on its own. A decoded word keeps where its handler starts, as a distance
+// from the handler of the words not decoded yet, so that a word just forgotten (0) leads there.
 
 #include <algorithm>
 
@@ -15,22 +16,31 @@ namespace kv {
 
 namespace {
 
-// The handlers, by the number a decoded word keeps. The register forms follow their address forms
-// in the same order, the shifts and jumps in the order of their codes.
+// The handlers, by the number a decoded word keeps. Each address form has two: one without an index
+// register and one with (its X twin, kIndexed further on), so that neither has to ask. The register
+// forms follow in the order of their address forms; the shifts and jumps keep the order of their codes.
 // clang-format off
 enum Handler : std::uint8_t {
     kUndecoded,
     kLeave,  // left to ExecuteOne
     kNop,
-    kLd, kAdda, kSuba, kAddl, kSubl, kAnd, kOr, kXor, kCpa, kCpl,
+    kLd, kAdda, kSuba, kAddl, kSubl, kAnd, kOr, kXor, kCpa, kCpl, kSt, kLad,
+    kSla, kSra, kSll, kSrl, kJmi, kJnz, kJze, kJump, kJpl, kJov, kPush, kCall,
+    kLdX, kAddaX, kSubaX, kAddlX, kSublX, kAndX, kOrX, kXorX, kCpaX, kCplX, kStX, kLadX,
+    kSlaX, kSraX, kSllX, kSrlX, kJmiX, kJnzX, kJzeX, kJumpX, kJplX, kJovX, kPushX, kCallX,
     kLdR, kAddaR, kSubaR, kAddlR, kSublR, kAndR, kOrR, kXorR, kCpaR, kCplR,
-    kSt, kLad,
-    kSla, kSra, kSll, kSrl,
-    kJmi, kJnz, kJze, kJump, kJpl, kJov,
-    kPush, kPop, kCall, kRet,
+    kPop, kRet,
     kHandlerCount
 };
 // clang-format on
+constexpr int kIndexed = kLdX - kLd;
+static_assert(kCallX - kCall == kIndexed && kLdR == kCallX + 1, "every address form has its X twin");
+
+// The words an instruction can start at (PR below userEnd), as offsets from the start of the area.
+constexpr int kStartWords = MachineState::kAreaWords - 1;
+// Offsets from the start of the area are kept to 16 bits: an address outside the area lies at an
+// offset of kStartWords or more, whose entry leaves.
+constexpr std::uint32_t kOffsetMask = 0xFFFF;
 
 // The flags as bits: a flag is "1" or "0" by one of its two bits and "?" by neither.
 namespace flag {
@@ -77,7 +87,8 @@ inline std::int32_t signedWord(std::uint32_t v) {
 }
 
 // The shifts by a count n of 1 to 16: the result, with the last bit shifted out (the new OF) as bit 16.
-std::uint32_t shiftWord(Handler h, std::uint32_t v, int n) {
+template <Handler h>
+std::uint32_t shiftWord(std::uint32_t v, int n) {
     switch (h) {
         case kSla: return (n < 16 ? ((v >> (15 - n)) & 1) << 16 : 0) | (v & 0x8000) | ((v << n) & 0x7FFF);
         case kSra:
@@ -140,22 +151,28 @@ Handler handlerOf(std::uint32_t w, std::uint16_t wordKind) {
 }  // namespace
 
 void Executor::ForgetDecoded() {
-    std::fill(decoded_.begin(), decoded_.end(), DecodedWord{});
+    // Only the machine's words change; the entries at other offsets stay as they were decoded.
+    if (!decoded_.empty()) std::fill_n(decoded_.begin(), MachineState::kWords + 1, DecodedWord{});
     m_.changedFirst = MachineState::kWords;
     m_.changedLast = -1;
 }
 
 // Only words that can start an instruction (PR below userEnd) are decoded, so the address word
-// after them is always a word of the area.
-void Executor::decode(int offset) {
+// after them is always a word of the area; at any other offset execution leaves. An operand
+// outside the area without an index register fails whenever the instruction runs: it is left to
+// ExecuteOne from the start.
+std::uint8_t Executor::decode(int offset) {
+    if (offset >= kStartWords) return kLeave;
     DecodedWord& d = decoded_[offset + 1];
     const std::uint32_t w = m_.memory[offset] & 0xFFFF;
     const Handler h = handlerOf(w, m_.wordKinds[offset]);
-    const std::uint8_t x = w & 0xF;
-    d.handler = h;
     d.r = (w >> 4) & 7;
-    d.x = x;
+    d.x = w & 0xF;
     d.adr = m_.memory[offset + 1] & 0xFFFF;
+    d.to = (d.adr - m_.userStart) & kOffsetMask;
+    if (h < kLd || h > kCall) return h;
+    if (d.x != 0) return static_cast<std::uint8_t>(h + kIndexed);
+    return h <= kSt && d.to >= MachineState::kAreaWords ? kLeave : h;
 }
 
 // The words stored by ExecuteOne and the supervisor, and the breakpoints set or cleared, since the
@@ -164,7 +181,7 @@ void Executor::catchUpWithStores() {
     if (m_.changedFirst <= m_.changedLast) {
         const int first = std::max(m_.changedFirst, 0);
         const int last = std::min(m_.changedLast, MachineState::kWords - 1);
-        for (int offset = first - 1; offset <= last; ++offset) decoded_[offset + 1].handler = kUndecoded;
+        for (int offset = first - 1; offset <= last; ++offset) decoded_[offset + 1].code = 0;
     }
     m_.changedFirst = MachineState::kWords;
     m_.changedLast = -1;
@@ -181,14 +198,17 @@ std::int64_t Executor::executeMany(std::int64_t budget) {
     if (budget <= 0 || m.PR < start || m.PR >= m.userEnd) return 0;
     for (const std::int32_t r : m.GR)
         if (r < 0 || r > 0xFFFF) return 0;
-    if (decoded_.empty()) decoded_.assign(MachineState::kWords + 1, DecodedWord{});
+    // The two ways (counting and not) have handlers of their own: each decodes afresh.
+    if (decodedBy_ != int{kCounting}) {
+        decoded_.assign(kOffsetMask + 2, DecodedWord{});
+        decodedBy_ = kCounting;
+    }
     catchUpWithStores();
     notes_.clear();
 
-    // The words an instruction can start at (PR below userEnd), the words of the area, the words of
-    // the machine; offsets compared as unsigned numbers, so that an address below the area fails too.
-    constexpr std::uint32_t kStarts = MachineState::kAreaWords - 1, kArea = MachineState::kAreaWords,
-                            kAll = MachineState::kWords;
+    // The words of the area, the words of the machine; offsets compared as unsigned numbers, so
+    // that an address below the area fails too.
+    constexpr std::uint32_t kArea = MachineState::kAreaWords, kAll = MachineState::kWords;
     const std::uint32_t base = static_cast<std::uint32_t>(start);
     DecodedWord* const decoded = decoded_.data() + 1;
     std::uint64_t* const counts = kCounting ? counts_ + base : nullptr;  // the area lies below #A000
@@ -202,143 +222,173 @@ std::int64_t Executor::executeMany(std::int64_t budget) {
                                  flagBits(m.ZF, flag::Z1, flag::Z0);
     unsigned flags = flagsBefore;
     std::int32_t sp = m.SP, ea = m.EA;
-    // The instruction being executed and the one executed before it, as offsets from the start of
-    // the area: a target outside it wraps round to a large offset.
-    std::uint32_t at = static_cast<std::uint32_t>(m.PR) - base, last = at;
+    // The decoded word of the instruction being executed, and of the one executed before it.
+    DecodedWord* d = decoded + (m.PR - start);
+    const DecodedWord* last = d;
     std::int64_t left = budget;
-    const DecodedWord* d = nullptr;
-    std::uint32_t e = 0, v = 0, j = 0;
+    std::uint32_t e = 0, t = 0, v = 0, j = 0;
 
+#define KV_AT(label) \
+    static_cast<std::int32_t>(static_cast<const char*>(&&label) - static_cast<const char*>(&&undecoded))
     // clang-format off
-    static const void* const kHandlerAt[kHandlerCount] = {
-        &&undecoded, &&leave, &&nop,
-        &&ld, &&adda, &&suba, &&addl, &&subl, &&and_, &&or_, &&xor_, &&cpa, &&cpl,
-        &&ldR, &&addaR, &&subaR, &&addlR, &&sublR, &&andR, &&orR, &&xorR, &&cpaR, &&cplR,
-        &&st, &&lad,
-        &&shift, &&shift, &&shift, &&shift,
-        &&jmi, &&jnz, &&jze, &&jump, &&jpl, &&jov,
-        &&push, &&pop, &&call, &&ret};
+    static const std::int32_t kHandlerAt[kHandlerCount] = {
+        KV_AT(undecoded), KV_AT(leave), KV_AT(nop),
+        KV_AT(ld), KV_AT(adda), KV_AT(suba), KV_AT(addl), KV_AT(subl), KV_AT(and_), KV_AT(or_), KV_AT(xor_),
+        KV_AT(cpa), KV_AT(cpl), KV_AT(st), KV_AT(lad), KV_AT(sla), KV_AT(sra), KV_AT(sll), KV_AT(srl),
+        KV_AT(jmi), KV_AT(jnz), KV_AT(jze), KV_AT(jump), KV_AT(jpl), KV_AT(jov), KV_AT(push), KV_AT(call),
+        KV_AT(ldX), KV_AT(addaX), KV_AT(subaX), KV_AT(addlX), KV_AT(sublX), KV_AT(and_X), KV_AT(or_X),
+        KV_AT(xor_X), KV_AT(cpaX), KV_AT(cplX), KV_AT(stX), KV_AT(ladX), KV_AT(slaX), KV_AT(sraX),
+        KV_AT(sllX), KV_AT(srlX), KV_AT(jmiX), KV_AT(jnzX), KV_AT(jzeX), KV_AT(jumpX), KV_AT(jplX),
+        KV_AT(jovX), KV_AT(pushX), KV_AT(callX),
+        KV_AT(ldR), KV_AT(addaR), KV_AT(subaR), KV_AT(addlR), KV_AT(sublR), KV_AT(and_R), KV_AT(or_R),
+        KV_AT(xor_R), KV_AT(cpaR), KV_AT(cplR),
+        KV_AT(pop), KV_AT(ret)};
     // clang-format on
+#undef KV_AT
+    const char* const handlers = static_cast<const char*>(&&undecoded);
 
-// The instruction at the offset at, from its decoded word.
-#define KV_DISPATCH()                 \
-    do {                              \
-        d = &decoded[at];             \
-        goto* kHandlerAt[d->handler]; \
+// The instruction of the decoded word d.
+#define KV_DISPATCH() goto* static_cast<const void*>(handlers + d->code)
+// The instruction is done and execution goes on at the decoded word next: on to its instruction,
+// unless the budget is spent; a word where no instruction can start leaves by its handler. Every
+// executed instruction passes here once, and is counted here.
+#define KV_RETIRE(next)                                 \
+    do {                                                \
+        if constexpr (kCounting) ++counts[d - decoded]; \
+        last = d;                                       \
+        d = (next);                                     \
+        if (--left == 0) goto done;                     \
+        KV_DISPATCH();                                  \
     } while (0)
-// The instruction is done and execution goes on at the offset target: on to the next one, unless
-// the budget is spent or the target is no word an instruction can start at. Every executed
-// instruction passes here once, and is counted here.
-#define KV_RETIRE(target)                            \
-    do {                                             \
-        if constexpr (kCounting) ++counts[at];       \
-        last = at;                                   \
-        at = (target);                               \
-        if (--left == 0 || at >= kStarts) goto done; \
-        KV_DISPATCH();                               \
-    } while (0)
-// EA of an address form (most have no index register: they need not wait for one); v := the word
-// at EA, which must lie in the area.
-#define KV_EFFECTIVE_ADDRESS() e = d->x == 0 ? d->adr : (d->adr + gr[d->x]) & 0xFFFF
+// The offset of an address.
+#define KV_OFFSET(address) (((address)-base) & kOffsetMask)
+// e := EA of an address form and t := its offset: without an index register straight from the
+// decoded word, with one from the register.
+#define KV_ADDRESS() \
+    e = d->adr;      \
+    t = d->to
+#define KV_INDEXED_ADDRESS()          \
+    e = (d->adr + gr[d->x]) & 0xFFFF; \
+    t = KV_OFFSET(e)
+// v := the word at EA, which must lie in the area (the decoder has seen to it without an index).
 #define KV_READ_OPERAND()       \
-    j = e - base;               \
-    if (j >= kArea) goto leave; \
-    v = memory[j] & 0xFFFF
+    if (t >= kArea) goto leave; \
+    v = memory[t] & 0xFFFF
 // The stored word and the word before it, whose address word it may be, are decoded again.
-#define KV_FORGET(offset)                 \
-    decoded[offset].handler = kUndecoded; \
-    decoded[static_cast<int>(offset) - 1].handler = kUndecoded
-// An operation on GR[r] and v, in its address form and its register form.
-#define KV_OPERATION(address, registers, operation) \
-    address:                                        \
-    KV_EFFECTIVE_ADDRESS();                         \
-    KV_READ_OPERAND();                              \
-    operation;                                      \
-    ea = static_cast<std::int32_t>(e);              \
-    KV_RETIRE(at + 2);                              \
-    registers:                                      \
-    v = gr[d->x];                                   \
-    operation;                                      \
-    ea = -1;                                        \
-    KV_RETIRE(at + 1);
-// A jump branches on its condition: the processor predicts it, and the next instruction need not
-// wait for the flags.
-#define KV_JUMP(label, condition)       \
-    label:                              \
-    KV_EFFECTIVE_ADDRESS();             \
-    ea = static_cast<std::int32_t>(e);  \
-    if (condition) KV_RETIRE(e - base); \
-    KV_RETIRE(at + 2);
+#define KV_FORGET(offset)     \
+    decoded[offset].code = 0; \
+    decoded[static_cast<int>(offset) - 1].code = 0
+// An operation on GR[r] and v, in its two address forms and its register form.
+#define KV_OPERATION(label, operation) \
+    label:                             \
+    KV_ADDRESS();                      \
+    v = memory[t] & 0xFFFF;            \
+    operation;                         \
+    ea = static_cast<std::int32_t>(e); \
+    KV_RETIRE(d + 2);                  \
+    label##X : KV_INDEXED_ADDRESS();   \
+    KV_READ_OPERAND();                 \
+    operation;                         \
+    ea = static_cast<std::int32_t>(e); \
+    KV_RETIRE(d + 2);                  \
+    label##R : v = gr[d->x];           \
+    operation;                         \
+    ea = -1;                           \
+    KV_RETIRE(d + 1);
+// The two address forms of an instruction whose steps the macro steps names.
+#define KV_ADDRESS_FORMS(label, steps) \
+    label:                             \
+    KV_ADDRESS();                      \
+    steps();                           \
+    label##X : KV_INDEXED_ADDRESS();   \
+    steps();
 
     KV_DISPATCH();
 
 undecoded:
-    decode(static_cast<int>(at));
+    d->code = kHandlerAt[decode(static_cast<int>(d - decoded))];
     KV_DISPATCH();
 
 nop:
     ea = -1;
-    KV_RETIRE(at + 1);
+    KV_RETIRE(d + 1);
 
-    KV_OPERATION(ld, ldR, gr[d->r] = v; flags = loadFlags(v))
-    KV_OPERATION(adda, addaR, {
+    KV_OPERATION(ld, gr[d->r] = v; flags = loadFlags(v))
+    KV_OPERATION(adda, {
         const std::int32_t s = signedWord(gr[d->r]) + signedWord(v);
         gr[d->r] = s & 0xFFFF;
         flags = arithmeticFlags(s);
     })
-    KV_OPERATION(suba, subaR, {
+    KV_OPERATION(suba, {
         const std::int32_t s = signedWord(gr[d->r]) - signedWord(v);
         gr[d->r] = s & 0xFFFF;
         flags = arithmeticFlags(s);
     })
-    KV_OPERATION(addl, addlR, {
+    KV_OPERATION(addl, {
         const std::int32_t u = static_cast<std::int32_t>(gr[d->r] + v);
         gr[d->r] = u & 0xFFFF;
         flags = logicalFlags(u, signFromResult);
     })
-    KV_OPERATION(subl, sublR, {
+    KV_OPERATION(subl, {
         const std::int32_t u = static_cast<std::int32_t>(gr[d->r]) - static_cast<std::int32_t>(v);
         gr[d->r] = u & 0xFFFF;
         flags = logicalFlags(u, signFromResult);
     })
-    KV_OPERATION(and_, andR, gr[d->r] &= v; flags = loadFlags(gr[d->r]))
-    KV_OPERATION(or_, orR, gr[d->r] |= v; flags = loadFlags(gr[d->r]))
-    KV_OPERATION(xor_, xorR, gr[d->r] ^= v; flags = loadFlags(gr[d->r]))
-    KV_OPERATION(cpa, cpaR, flags = compareFlags(signedWord(gr[d->r]) - signedWord(v)))
-    KV_OPERATION(cpl, cplR,
+    KV_OPERATION(and_, gr[d->r] &= v; flags = loadFlags(gr[d->r]))
+    KV_OPERATION(or_, gr[d->r] |= v; flags = loadFlags(gr[d->r]))
+    KV_OPERATION(xor_, gr[d->r] ^= v; flags = loadFlags(gr[d->r]))
+    KV_OPERATION(cpa, flags = compareFlags(signedWord(gr[d->r]) - signedWord(v)))
+    KV_OPERATION(cpl,
                  flags = compareFlags(static_cast<std::int32_t>(gr[d->r]) - static_cast<std::int32_t>(v)))
 
 // ST may not write into an instruction (405) and warns about a constant (406): both are ExecuteOne's.
-st:
-    KV_EFFECTIVE_ADDRESS();
-    j = e - base;
-    if (j >= kArea) goto leave;
-    if (const int k = kinds[j] & 0x7F; k == kind::Instruction || k == kind::Constant) goto leave;
-    memory[j] = static_cast<std::int32_t>(gr[d->r]);
-    KV_FORGET(j);
-    ea = static_cast<std::int32_t>(e);
-    KV_RETIRE(at + 2);
+#define KV_STORE()                                                                                \
+    if (t >= kArea) goto leave;                                                                   \
+    if (const int k = kinds[t] & 0x7F; k == kind::Instruction || k == kind::Constant) goto leave; \
+    memory[t] = static_cast<std::int32_t>(gr[d->r]);                                              \
+    KV_FORGET(t);                                                                                 \
+    ea = static_cast<std::int32_t>(e);                                                            \
+    KV_RETIRE(d + 2)
+    KV_ADDRESS_FORMS(st, KV_STORE)
 
-lad:
-    KV_EFFECTIVE_ADDRESS();
-    gr[d->r] = e;
-    ea = static_cast<std::int32_t>(e);
-    KV_RETIRE(at + 2);
+#define KV_LOAD_ADDRESS()              \
+    gr[d->r] = e;                      \
+    ea = static_cast<std::int32_t>(e); \
+    KV_RETIRE(d + 2)
+    KV_ADDRESS_FORMS(lad, KV_LOAD_ADDRESS)
 
 // A count of 0 leaves the register; above 16 it counts as 16.
-shift:
-    KV_EFFECTIVE_ADDRESS();
-    v = gr[d->r];
-    if (e == 0) {
-        flags = loadFlags(v);
-    } else {
-        v = shiftWord(Handler(d->handler), v, e > 16 ? 16 : static_cast<int>(e));
-        gr[d->r] = v & 0xFFFF;
-        flags = (loadFlags(v & 0xFFFF) & ~flag::OverflowBits) | overflowBit(v >> 16);
-    }
-    ea = static_cast<std::int32_t>(e);
-    KV_RETIRE(at + 2);
+#define KV_SHIFT(label, handler)                                                      \
+    label:                                                                            \
+    KV_ADDRESS();                                                                     \
+    goto label##Count;                                                                \
+    label##X : KV_INDEXED_ADDRESS();                                                  \
+    label##Count : v = gr[d->r];                                                      \
+    if (e == 0) {                                                                     \
+        flags = loadFlags(v);                                                         \
+    } else {                                                                          \
+        v = shiftWord<handler>(v, e > 16 ? 16 : static_cast<int>(e));                 \
+        gr[d->r] = v & 0xFFFF;                                                        \
+        flags = (loadFlags(v & 0xFFFF) & ~flag::OverflowBits) | overflowBit(v >> 16); \
+    }                                                                                 \
+    ea = static_cast<std::int32_t>(e);                                                \
+    KV_RETIRE(d + 2);
+    KV_SHIFT(sla, kSla)
+    KV_SHIFT(sra, kSra)
+    KV_SHIFT(sll, kSll)
+    KV_SHIFT(srl, kSrl)
 
+// A jump branches on its condition: the processor predicts it, and the next instruction need not
+// wait for the flags.
+#define KV_JUMP(label, condition)              \
+    label:                                     \
+    ea = d->adr;                               \
+    if (condition) KV_RETIRE(decoded + d->to); \
+    KV_RETIRE(d + 2);                          \
+    label##X : KV_INDEXED_ADDRESS();           \
+    ea = static_cast<std::int32_t>(e);         \
+    if (condition) KV_RETIRE(decoded + t);     \
+    KV_RETIRE(d + 2);
     KV_JUMP(jmi, flags & flag::S1)
     KV_JUMP(jnz, flags & flag::Z0)
     KV_JUMP(jze, flags & flag::Z1)
@@ -349,15 +399,15 @@ shift:
 // A push needs SP - 1 among the machine's words, a pop SP in the area (a pop past the stack bottom
 // fails), RET SP at most at the stack bottom (above it is an internal fault) and a return address
 // other than the OS's (the normal end).
-push:
-    KV_EFFECTIVE_ADDRESS();
-    j = static_cast<std::uint32_t>(sp) - 1 - base;
-    if (j >= kAll) goto leave;
-    sp -= 1;
-    memory[j] = static_cast<std::int32_t>(e);
-    KV_FORGET(j);
-    ea = static_cast<std::int32_t>(e);
-    KV_RETIRE(at + 2);
+#define KV_PUSH()                                  \
+    j = static_cast<std::uint32_t>(sp) - 1 - base; \
+    if (j >= kAll) goto leave;                     \
+    sp -= 1;                                       \
+    memory[j] = static_cast<std::int32_t>(e);      \
+    KV_FORGET(j);                                  \
+    ea = static_cast<std::int32_t>(e);             \
+    KV_RETIRE(d + 2)
+    KV_ADDRESS_FORMS(push, KV_PUSH)
 
 pop:
     j = static_cast<std::uint32_t>(sp) - base;
@@ -365,17 +415,17 @@ pop:
     gr[d->r] = memory[j] & 0xFFFF;
     sp += 1;
     ea = -1;
-    KV_RETIRE(at + 1);
+    KV_RETIRE(d + 1);
 
-call:
-    KV_EFFECTIVE_ADDRESS();
-    j = static_cast<std::uint32_t>(sp) - 1 - base;
-    if (j >= kAll) goto leave;
-    sp -= 1;
-    memory[j] = static_cast<std::int32_t>(base + at + 2);
-    KV_FORGET(j);
-    ea = static_cast<std::int32_t>(e);
-    KV_RETIRE(e - base);
+#define KV_CALL()                                                    \
+    j = static_cast<std::uint32_t>(sp) - 1 - base;                   \
+    if (j >= kAll) goto leave;                                       \
+    sp -= 1;                                                         \
+    memory[j] = static_cast<std::int32_t>(base + (d - decoded) + 2); \
+    KV_FORGET(j);                                                    \
+    ea = static_cast<std::int32_t>(e);                               \
+    KV_RETIRE(decoded + t)
+    KV_ADDRESS_FORMS(call, KV_CALL)
 
 ret:
     j = static_cast<std::uint32_t>(sp) - base;
@@ -384,15 +434,23 @@ ret:
     if (v == static_cast<std::uint32_t>(kOsReturn)) goto leave;
     sp += 1;
     ea = -1;
-    KV_RETIRE(v - base);
+    KV_RETIRE(decoded + KV_OFFSET(v));
 
 #undef KV_DISPATCH
 #undef KV_RETIRE
-#undef KV_EFFECTIVE_ADDRESS
+#undef KV_OFFSET
+#undef KV_ADDRESS
+#undef KV_INDEXED_ADDRESS
 #undef KV_READ_OPERAND
 #undef KV_FORGET
 #undef KV_OPERATION
+#undef KV_ADDRESS_FORMS
+#undef KV_STORE
+#undef KV_LOAD_ADDRESS
+#undef KV_SHIFT
 #undef KV_JUMP
+#undef KV_PUSH
+#undef KV_CALL
 
 leave:
 done:
@@ -401,8 +459,8 @@ done:
     for (int i = 0; i < 8; ++i) m.GR[i] = static_cast<std::int32_t>(gr[i]);
     m.SP = sp;
     m.EA = ea;
-    m.PR = static_cast<std::int32_t>(base + last);
-    m.nextPR = static_cast<std::int32_t>(base + at);
+    m.PR = static_cast<std::int32_t>(base + (last - decoded));
+    m.nextPR = static_cast<std::int32_t>((base + (d - decoded)) & kOffsetMask);
     if (flags != flagsBefore) {
         m.OF = flagText(flags, flag::O1);
         m.SF = flagText(flags, flag::S1);

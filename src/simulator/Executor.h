@@ -101,19 +101,18 @@ private:
     StepResult copy(std::uint32_t word);
     StepResult fail(ErrorCode code, StepResult result);
 
-    // What ExecuteMany keeps of the instruction that starts at a word: the handler that carries it
-    // out (0: not decoded yet) and its fields. It depends on the word, the word after it (the
-    // address word) and the word's kind, so a store forgets the entries of the word and of the word
-    // before it.
-    struct DecodedWord {
-        std::uint8_t handler;
-        std::uint8_t r;    // r1
-        std::uint8_t x;    // r2: the second register, or the index register (0: none)
-        std::uint8_t unused;
+    // What ExecuteMany keeps of the instruction that starts at a word: where its handler starts (0:
+    // not decoded yet) and its fields. It depends on the word, the word after it (the address word)
+    // and the word's kind, so a store forgets the entries of the word and of the word before it.
+    struct alignas(16) DecodedWord {
+        std::int32_t code;
         std::uint16_t adr;  // the address word
-        std::uint16_t unused2;
+        std::uint8_t r;     // r1
+        std::uint8_t x;     // r2: the second register, or the index register (0: none)
+        std::uint32_t to;   // adr as an offset from the start of the area, kept to 16 bits
     };
-    void decode(int offset);
+    // Fills in the fields of the entry of the word at offset and returns the number of its handler.
+    std::uint8_t decode(int offset);
     void catchUpWithStores();
     template <bool kCounting>
     std::int64_t executeMany(std::int64_t budget);
@@ -123,9 +122,11 @@ private:
     const Settings& settings_;
     RunNotes& notes_;
     SupervisorCalls& calls_;
-    // One entry per word of the machine, after one for the word before the area (a store to the
-    // first word forgets it too); made by the first ExecuteMany.
+    // One entry per 16-bit offset from the start of the area, after one for the word before the
+    // area (a store to the first word forgets it too); made by the first ExecuteMany. Only the
+    // entries of the machine's words are ever decoded: at every other offset execution leaves.
     std::vector<DecodedWord> decoded_;
+    int decodedBy_ = -1;  // the way of ExecuteMany (counting or not) whose handlers the entries lead to
     std::uint64_t* counts_ = nullptr;
 };
 
