@@ -42,46 +42,13 @@ constexpr int kStartWords = MachineState::kAreaWords - 1;
 // offset of kStartWords or more, whose entry leaves.
 constexpr std::uint32_t kOffsetMask = 0xFFFF;
 
-// The flags as bits: a flag is "1" or "0" by one of its two bits and "?" by neither.
-namespace flag {
-constexpr unsigned Z1 = 1, Z0 = 2, S1 = 4, S0 = 8, O1 = 16, O0 = 32;
-constexpr unsigned OverflowBits = O1 | O0;
-}  // namespace flag
+// The flags as two numbers: SF and ZF as a value that is negative for SF 1 and 0 for ZF 1 (the
+// result itself, or its 16 bits with their sign), and OF as 0 or 1, or kFlagsUnknown while any flag
+// is "?" (or SF and ZF are both "1", which no value gives): then every conditional jump is left to
+// ExecuteOne until an instruction sets the flags.
+constexpr std::uint32_t kFlagsUnknown = 2;
 
-// A flag text as bits; a text that is neither "1" nor "0" satisfies no condition, as "?" does.
-unsigned flagBits(char text, unsigned one, unsigned zero) {
-    return text == '1' ? one : text == '0' ? zero : 0;
-}
-char flagText(unsigned bits, unsigned one) {
-    return bits & one ? '1' : '0';
-}
-
-// SF and ZF of a 16-bit value.
-inline unsigned signAndZero(std::uint32_t value16) {
-    return (value16 & 0x8000 ? flag::S1 : flag::S0) | (value16 == 0 ? flag::Z1 : flag::Z0);
-}
-inline unsigned overflowBit(bool set) {
-    return set ? flag::O1 : flag::O0;
-}
-// SetFlagsLoad.
-inline unsigned loadFlags(std::uint32_t value16) {
-    return flag::O0 | signAndZero(value16);
-}
-// SetFlagsArithmetic.
-inline unsigned arithmeticFlags(std::int32_t v) {
-    return (v < -32768 || v > 32767 ? flag::O1 : flag::O0) | signAndZero(v & 0xFFFF);
-}
-// SetFlagsLogical: SF from bit 15 only under the FR switch 1.
-inline unsigned logicalFlags(std::int32_t v, std::uint32_t signFromResult) {
-    const std::uint32_t w = v & 0xFFFF;
-    const unsigned sign = signFromResult && (w & 0x8000) ? flag::S1 : flag::S0;
-    return (v < 0 || v > 65535 ? flag::O1 : flag::O0) | sign | (w == 0 ? flag::Z1 : flag::Z0);
-}
-// SetFlagsCompare.
-inline unsigned compareFlags(std::int32_t d) {
-    return flag::O0 | (d < 0 ? flag::S1 : flag::S0) | (d == 0 ? flag::Z1 : flag::Z0);
-}
-
+// SF and ZF of the 16-bit word v: its value with bit 15 as the sign.
 inline std::int32_t signedWord(std::uint32_t v) {
     return static_cast<std::int16_t>(v & 0xFFFF);
 }
@@ -214,19 +181,23 @@ std::int64_t Executor::executeMany(std::int64_t budget) {
     std::uint64_t* const counts = kCounting ? counts_ + base : nullptr;  // the area lies below #A000
     std::int32_t* const memory = m.memory.data();
     const std::uint16_t* const kinds = m.wordKinds.data();
-    const std::uint32_t signFromResult = settings_.frSwitch == 1 ? 1 : 0;
 
     std::uint32_t gr[8];
     for (int i = 0; i < 8; ++i) gr[i] = static_cast<std::uint32_t>(m.GR[i]);
-    const unsigned flagsBefore = flagBits(m.OF, flag::O1, flag::O0) | flagBits(m.SF, flag::S1, flag::S0) |
-                                 flagBits(m.ZF, flag::Z1, flag::Z0);
-    unsigned flags = flagsBefore;
+    const auto known = [](char f) { return f == '0' || f == '1'; };
+    std::uint32_t of = known(m.OF) && known(m.SF) && known(m.ZF) && !(m.SF == '1' && m.ZF == '1')
+                           ? static_cast<std::uint32_t>(m.OF - '0')
+                           : kFlagsUnknown;
+    std::int32_t zs = m.SF == '1' ? -1 : m.ZF == '1' ? 0 : 1;
+    // Logical results give SF only under the FR switch 1: their sign is kept or dropped by this mask.
+    const std::int32_t logicalSign = settings_.frSwitch == 1 ? -1 : 0;
     std::int32_t sp = m.SP, ea = m.EA;
     // The decoded word of the instruction being executed, and of the one executed before it.
     DecodedWord* d = decoded + (m.PR - start);
     const DecodedWord* last = d;
     std::int64_t left = budget;
     std::uint32_t e = 0, t = 0, v = 0, j = 0;
+    std::int32_t exact = 0;
 
 #define KV_AT(label) \
     static_cast<std::int32_t>(static_cast<const char*>(&&label) - static_cast<const char*>(&&undecoded))
@@ -313,33 +284,34 @@ nop:
     ea = -1;
     KV_RETIRE(d + 1);
 
-    KV_OPERATION(ld, gr[d->r] = v; flags = loadFlags(v))
-    KV_OPERATION(adda, {
-        const std::int32_t s = signedWord(gr[d->r]) + signedWord(v);
-        gr[d->r] = s & 0xFFFF;
-        flags = arithmeticFlags(s);
-    })
-    KV_OPERATION(suba, {
-        const std::int32_t s = signedWord(gr[d->r]) - signedWord(v);
-        gr[d->r] = s & 0xFFFF;
-        flags = arithmeticFlags(s);
-    })
-    KV_OPERATION(addl, {
-        const std::int32_t u = static_cast<std::int32_t>(gr[d->r] + v);
-        gr[d->r] = u & 0xFFFF;
-        flags = logicalFlags(u, signFromResult);
-    })
-    KV_OPERATION(subl, {
-        const std::int32_t u = static_cast<std::int32_t>(gr[d->r]) - static_cast<std::int32_t>(v);
-        gr[d->r] = u & 0xFFFF;
-        flags = logicalFlags(u, signFromResult);
-    })
-    KV_OPERATION(and_, gr[d->r] &= v; flags = loadFlags(gr[d->r]))
-    KV_OPERATION(or_, gr[d->r] |= v; flags = loadFlags(gr[d->r]))
-    KV_OPERATION(xor_, gr[d->r] ^= v; flags = loadFlags(gr[d->r]))
-    KV_OPERATION(cpa, flags = compareFlags(signedWord(gr[d->r]) - signedWord(v)))
-    KV_OPERATION(cpl,
-                 flags = compareFlags(static_cast<std::int32_t>(gr[d->r]) - static_cast<std::int32_t>(v)))
+// The flags of a load or of AND, OR, XOR: OF 0, SF and ZF from the word.
+#define KV_LOAD_FLAGS(word) \
+    zs = signedWord(word);  \
+    of = 0
+// GR[r] := the exact sum or difference of two signed words, cut to 16 bits; OF when it is no
+// signed word.
+#define KV_ARITHMETIC(result)  \
+    exact = (result);          \
+    gr[d->r] = exact & 0xFFFF; \
+    zs = signedWord(exact);    \
+    of = static_cast<std::uint32_t>(exact + 32768) > 0xFFFF
+// The same of two unsigned words; OF when it is no unsigned word.
+#define KV_LOGICAL(result)                                                              \
+    exact = (result);                                                                   \
+    gr[d->r] = exact & 0xFFFF;                                                          \
+    zs = static_cast<std::int32_t>(exact & 0xFFFF) | (signedWord(exact) & logicalSign); \
+    of = static_cast<std::uint32_t>(exact) > 0xFFFF
+    KV_OPERATION(ld, gr[d->r] = v; KV_LOAD_FLAGS(v))
+    KV_OPERATION(adda, KV_ARITHMETIC(signedWord(gr[d->r]) + signedWord(v)))
+    KV_OPERATION(suba, KV_ARITHMETIC(signedWord(gr[d->r]) - signedWord(v)))
+    KV_OPERATION(addl, KV_LOGICAL(static_cast<std::int32_t>(gr[d->r] + v)))
+    KV_OPERATION(subl, KV_LOGICAL(static_cast<std::int32_t>(gr[d->r]) - static_cast<std::int32_t>(v)))
+    KV_OPERATION(and_, gr[d->r] &= v; KV_LOAD_FLAGS(gr[d->r]))
+    KV_OPERATION(or_, gr[d->r] |= v; KV_LOAD_FLAGS(gr[d->r]))
+    KV_OPERATION(xor_, gr[d->r] ^= v; KV_LOAD_FLAGS(gr[d->r]))
+    // A comparison: SF and ZF from the difference, OF 0.
+    KV_OPERATION(cpa, zs = signedWord(gr[d->r]) - signedWord(v); of = 0)
+    KV_OPERATION(cpl, zs = static_cast<std::int32_t>(gr[d->r]) - static_cast<std::int32_t>(v); of = 0)
 
 // ST may not write into an instruction (405) and warns about a constant (406): both are ExecuteOne's.
 #define KV_STORE()                                                                                \
@@ -358,20 +330,21 @@ nop:
     KV_ADDRESS_FORMS(lad, KV_LOAD_ADDRESS)
 
 // A count of 0 leaves the register; above 16 it counts as 16.
-#define KV_SHIFT(label, handler)                                                      \
-    label:                                                                            \
-    KV_ADDRESS();                                                                     \
-    goto label##Count;                                                                \
-    label##X : KV_INDEXED_ADDRESS();                                                  \
-    label##Count : v = gr[d->r];                                                      \
-    if (e == 0) {                                                                     \
-        flags = loadFlags(v);                                                         \
-    } else {                                                                          \
-        v = shiftWord<handler>(v, e > 16 ? 16 : static_cast<int>(e));                 \
-        gr[d->r] = v & 0xFFFF;                                                        \
-        flags = (loadFlags(v & 0xFFFF) & ~flag::OverflowBits) | overflowBit(v >> 16); \
-    }                                                                                 \
-    ea = static_cast<std::int32_t>(e);                                                \
+#define KV_SHIFT(label, handler)                                      \
+    label:                                                            \
+    KV_ADDRESS();                                                     \
+    goto label##Count;                                                \
+    label##X : KV_INDEXED_ADDRESS();                                  \
+    label##Count : v = gr[d->r];                                      \
+    if (e == 0) {                                                     \
+        KV_LOAD_FLAGS(v);                                             \
+    } else {                                                          \
+        v = shiftWord<handler>(v, e > 16 ? 16 : static_cast<int>(e)); \
+        gr[d->r] = v & 0xFFFF;                                        \
+        zs = signedWord(v);                                           \
+        of = v >> 16;                                                 \
+    }                                                                 \
+    ea = static_cast<std::int32_t>(e);                                \
     KV_RETIRE(d + 2);
     KV_SHIFT(sla, kSla)
     KV_SHIFT(sra, kSra)
@@ -379,22 +352,26 @@ nop:
     KV_SHIFT(srl, kSrl)
 
 // A jump branches on its condition: the processor predicts it, and the next instruction need not
-// wait for the flags.
-#define KV_JUMP(label, condition)              \
+// wait for the flags. While they are unknown, a conditional jump is ExecuteOne's.
+#define KV_JUMP(label, known, condition)       \
     label:                                     \
+    known;                                     \
     ea = d->adr;                               \
     if (condition) KV_RETIRE(decoded + d->to); \
     KV_RETIRE(d + 2);                          \
-    label##X : KV_INDEXED_ADDRESS();           \
+    label##X : known;                          \
+    KV_INDEXED_ADDRESS();                      \
     ea = static_cast<std::int32_t>(e);         \
     if (condition) KV_RETIRE(decoded + t);     \
     KV_RETIRE(d + 2);
-    KV_JUMP(jmi, flags & flag::S1)
-    KV_JUMP(jnz, flags & flag::Z0)
-    KV_JUMP(jze, flags & flag::Z1)
-    KV_JUMP(jump, true)
-    KV_JUMP(jpl, (flags & (flag::S0 | flag::Z0)) == (flag::S0 | flag::Z0))
-    KV_JUMP(jov, flags & flag::O1)
+#define KV_FLAGS_KNOWN() \
+    if (of == kFlagsUnknown) goto leave
+    KV_JUMP(jmi, KV_FLAGS_KNOWN(), zs < 0)
+    KV_JUMP(jnz, KV_FLAGS_KNOWN(), zs != 0)
+    KV_JUMP(jze, KV_FLAGS_KNOWN(), zs == 0)
+    KV_JUMP(jump, (void)0, true)
+    KV_JUMP(jpl, KV_FLAGS_KNOWN(), zs > 0)
+    KV_JUMP(jov, KV_FLAGS_KNOWN(), of == 1)
 
 // A push needs SP - 1 among the machine's words, a pop SP in the area (a pop past the stack bottom
 // fails), RET SP at most at the stack bottom (above it is an internal fault) and a return address
@@ -449,6 +426,10 @@ ret:
 #undef KV_LOAD_ADDRESS
 #undef KV_SHIFT
 #undef KV_JUMP
+#undef KV_FLAGS_KNOWN
+#undef KV_LOAD_FLAGS
+#undef KV_ARITHMETIC
+#undef KV_LOGICAL
 #undef KV_PUSH
 #undef KV_CALL
 
@@ -461,10 +442,10 @@ done:
     m.EA = ea;
     m.PR = static_cast<std::int32_t>(base + (last - decoded));
     m.nextPR = static_cast<std::int32_t>((base + (d - decoded)) & kOffsetMask);
-    if (flags != flagsBefore) {
-        m.OF = flagText(flags, flag::O1);
-        m.SF = flagText(flags, flag::S1);
-        m.ZF = flagText(flags, flag::Z1);
+    if (of != kFlagsUnknown) {
+        m.OF = of == 1 ? '1' : '0';
+        m.SF = zs < 0 ? '1' : '0';
+        m.ZF = zs == 0 ? '1' : '0';
     }
     return executed;
 }
