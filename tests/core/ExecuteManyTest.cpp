@@ -216,6 +216,9 @@ TEST(ExecuteMany, WrittenProgramsRunAsWithExecuteOne) {
          9},
         {"operand outside the area (404) through an index",
          M({{0x8000, {0x1012, 0x0100}}}).withRegisters({0, 0, 0x0001, 0, 0, 0, 0, 0}), 9},
+        {"operand and ST target outside the area without an index (404)",
+         M({{0x8000, {0x1010, 0x8004, 0x1010, 0x0100}}, {0x8004, {0x1110, 0xA000}}}), 9},
+        {"ST outside the area without an index (404)", M({{0x8000, {0x1110, 0x9000}}}), 9},
         {"register fields above 7", M({{0x8000, {0x1480}}}), 4},
         {"index field above 7 in a jump", M({{0x8000, {0x6408, 0x8000}}}), 5},
         {"PUSH, CALL, POP and RET, a breakpoint on the POP after the return",
@@ -231,6 +234,7 @@ TEST(ExecuteMany, WrittenProgramsRunAsWithExecuteOne) {
         {"a stack that grows into its own code",
          M({{0x8000, {0x7000, 0x0001, 0x6400, 0x8000}}}).withStack(0x8005), 1},
         {"a jump out of the area", M({{0x8000, {0x1210, 0x0001, 0x6401, 0x7000}}}), 1},
+        {"a jump below an area at #9000", M({{0x9000, {0x6400, 0x0100}}}).inArea(0x9000).from(0x9000), 1},
         {"a jump to the OS return address", M({{0x8000, {0x0000, 0x6400, 0xE000}}}), 0},
         {"IN, OUT, RPUSH and RPOP expansions, SVC, COPY, the register blocks and invalid codes",
          M({{0x8000,
@@ -252,6 +256,40 @@ TEST(ExecuteMany, WrittenProgramsRunAsWithExecuteOne) {
         const Outcome o = expectBothWaysAlike(c.setup, 500, c.what);
         EXPECT_EQ(o.result, c.result) << c.what;
     }
+}
+
+// The run loop counts each instruction's executions; its decoded program must survive counting
+// being switched on and off between stretches.
+TEST(ExecuteMany, CountingSwitchedBetweenStretchesRunsAlike) {
+    const MachineAtStart setup({{0x8000, {0x1220, 10, 0x1210, 0, 0x1211, 1, 0x4512, 0x6200, 0x8004, 0x8100}}});
+    Side reference, side;
+    prepare(reference, setup);
+    prepare(side, setup);
+    const Outcome expected = stepOneByOne(reference, 500);
+    std::vector<std::uint64_t> counts(0x10000, 0);
+    std::int64_t counted = 0;
+    Outcome o;
+    side.executor.ForgetDecoded();
+    for (int stretch = 0; o.executed < 500; ++stretch) {
+        const bool counting = stretch % 2 == 0;
+        side.executor.setInstructionCounts(counting ? counts.data() : nullptr);
+        std::int64_t done = side.executor.ExecuteMany(7);
+        if (counting) counted += done;
+        if (done == 0) {
+            o.result = side.executor.ExecuteOne();
+            done = 1;
+        }
+        o.executed += static_cast<int>(done);
+        if (o.result != 0) break;
+        side.machine.PR = side.machine.nextPR;
+    }
+    EXPECT_EQ(o.result, expected.result);
+    EXPECT_EQ(o.executed, expected.executed);
+    expectSame(reference, side, "counting on and off");
+    std::uint64_t total = 0;
+    for (const std::uint64_t c : counts) total += c;
+    EXPECT_EQ(total, static_cast<std::uint64_t>(counted));
+    EXPECT_GT(counted, 0);
 }
 
 // Random words, biased towards the instructions that run quietly, with valid and invalid register
