@@ -261,7 +261,8 @@ TEST(ExecuteMany, WrittenProgramsRunAsWithExecuteOne) {
 // The run loop counts each instruction's executions; its decoded program must survive counting
 // being switched on and off between stretches.
 TEST(ExecuteMany, CountingSwitchedBetweenStretchesRunsAlike) {
-    const MachineAtStart setup({{0x8000, {0x1220, 10, 0x1210, 0, 0x1211, 1, 0x4512, 0x6200, 0x8004, 0x8100}}});
+    const MachineAtStart setup(
+        {{0x8000, {0x1220, 10, 0x1210, 0, 0x1211, 1, 0x4512, 0x6200, 0x8004, 0x8100}}});
     Side reference, side;
     prepare(reference, setup);
     prepare(side, setup);
