@@ -136,10 +136,10 @@ std::uint8_t Executor::decode(int offset) {
     d.r = (w >> 4) & 7;
     d.x = w & 0xF;
     d.adr = m_.memory[offset + 1] & 0xFFFF;
-    d.to = (d.adr - m_.userStart) & kOffsetMask;
     if (h < kLd || h > kCall) return h;
     if (d.x != 0) return static_cast<std::uint8_t>(h + kIndexed);
-    return h <= kSt && d.to >= MachineState::kAreaWords ? kLeave : h;
+    const std::uint32_t to = (d.adr - m_.userStart) & kOffsetMask;
+    return h <= kSt && to >= MachineState::kAreaWords ? kLeave : h;
 }
 
 // The words stored by ExecuteOne and the supervisor, and the breakpoints set or cleared, since the
@@ -220,16 +220,23 @@ std::int64_t Executor::executeMany(std::int64_t budget) {
 
 // The instruction of the decoded word d.
 #define KV_DISPATCH() goto* static_cast<const void*>(handlers + d->code)
+    // One more execution of the instruction of the decoded word d. Its count lies as far from the
+    // counts as d from the decoded words: both have entries of eight bytes.
+    static_assert(sizeof(DecodedWord) == sizeof(std::uint64_t));
+    const std::uintptr_t countsFromDecoded =
+        reinterpret_cast<std::uintptr_t>(counts) - reinterpret_cast<std::uintptr_t>(decoded);
+#define KV_COUNT() \
+    ++*reinterpret_cast<std::uint64_t*>(reinterpret_cast<std::uintptr_t>(d) + countsFromDecoded)
 // The instruction is done and execution goes on at the decoded word next: on to its instruction,
 // unless the budget is spent; a word where no instruction can start leaves by its handler. Every
 // executed instruction passes here once, and is counted here.
-#define KV_RETIRE(next)                                 \
-    do {                                                \
-        if constexpr (kCounting) ++counts[d - decoded]; \
-        last = d;                                       \
-        d = (next);                                     \
-        if (--left == 0) goto done;                     \
-        KV_DISPATCH();                                  \
+#define KV_RETIRE(next)                      \
+    do {                                     \
+        if constexpr (kCounting) KV_COUNT(); \
+        last = d;                            \
+        d = (next);                          \
+        if (--left == 0) goto done;          \
+        KV_DISPATCH();                       \
     } while (0)
 // The offset of an address.
 #define KV_OFFSET(address) (((address)-base) & kOffsetMask)
@@ -237,7 +244,7 @@ std::int64_t Executor::executeMany(std::int64_t budget) {
 // decoded word, with one from the register.
 #define KV_ADDRESS() \
     e = d->adr;      \
-    t = d->to
+    t = KV_OFFSET(e)
 #define KV_INDEXED_ADDRESS()          \
     e = (d->adr + gr[d->x]) & 0xFFFF; \
     t = KV_OFFSET(e)
@@ -353,16 +360,16 @@ nop:
 
 // A jump branches on its condition: the processor predicts it, and the next instruction need not
 // wait for the flags. While they are unknown, a conditional jump is ExecuteOne's.
-#define KV_JUMP(label, known, condition)       \
-    label:                                     \
-    known;                                     \
-    ea = d->adr;                               \
-    if (condition) KV_RETIRE(decoded + d->to); \
-    KV_RETIRE(d + 2);                          \
-    label##X : known;                          \
-    KV_INDEXED_ADDRESS();                      \
-    ea = static_cast<std::int32_t>(e);         \
-    if (condition) KV_RETIRE(decoded + t);     \
+#define KV_JUMP(label, known, condition)                   \
+    label:                                                 \
+    known;                                                 \
+    ea = d->adr;                                           \
+    if (condition) KV_RETIRE(decoded + KV_OFFSET(d->adr)); \
+    KV_RETIRE(d + 2);                                      \
+    label##X : known;                                      \
+    KV_INDEXED_ADDRESS();                                  \
+    ea = static_cast<std::int32_t>(e);                     \
+    if (condition) KV_RETIRE(decoded + t);                 \
     KV_RETIRE(d + 2);
 #define KV_FLAGS_KNOWN() \
     if (of == kFlagsUnknown) goto leave
@@ -415,6 +422,7 @@ ret:
 
 #undef KV_DISPATCH
 #undef KV_RETIRE
+#undef KV_COUNT
 #undef KV_OFFSET
 #undef KV_ADDRESS
 #undef KV_INDEXED_ADDRESS

@@ -104,12 +104,11 @@ private:
     // What ExecuteMany keeps of the instruction that starts at a word: where its handler starts (0:
     // not decoded yet) and its fields. It depends on the word, the word after it (the address word)
     // and the word's kind, so a store forgets the entries of the word and of the word before it.
-    struct alignas(16) DecodedWord {
+    struct DecodedWord {
         std::int32_t code;
         std::uint16_t adr;  // the address word
         std::uint8_t r;     // r1
         std::uint8_t x;     // r2: the second register, or the index register (0: none)
-        std::uint32_t to;   // adr as an offset from the start of the area, kept to 16 bits
     };
     // Fills in the fields of the entry of the word at offset and returns the number of its handler.
     std::uint8_t decode(int offset);
