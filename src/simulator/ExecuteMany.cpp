@@ -273,13 +273,13 @@ std::int64_t Executor::executeMany(std::int64_t budget) {
     operation;                         \
     ea = -1;                           \
     KV_RETIRE(d + 1);
-// The two address forms of an instruction whose steps the macro steps names.
+// The two address forms of an instruction, each with its own copy of the steps after EA.
 #define KV_ADDRESS_FORMS(label, steps) \
     label:                             \
     KV_ADDRESS();                      \
-    steps();                           \
+    steps;                             \
     label##X : KV_INDEXED_ADDRESS();   \
-    steps();
+    steps;
 
     KV_DISPATCH();
 
@@ -328,21 +328,17 @@ nop:
     KV_FORGET(t);                                                                                 \
     ea = static_cast<std::int32_t>(e);                                                            \
     KV_RETIRE(d + 2)
-    KV_ADDRESS_FORMS(st, KV_STORE)
+    KV_ADDRESS_FORMS(st, KV_STORE())
 
 #define KV_LOAD_ADDRESS()              \
     gr[d->r] = e;                      \
     ea = static_cast<std::int32_t>(e); \
     KV_RETIRE(d + 2)
-    KV_ADDRESS_FORMS(lad, KV_LOAD_ADDRESS)
+    KV_ADDRESS_FORMS(lad, KV_LOAD_ADDRESS())
 
 // A count of 0 leaves the register; above 16 it counts as 16.
-#define KV_SHIFT(label, handler)                                      \
-    label:                                                            \
-    KV_ADDRESS();                                                     \
-    goto label##Count;                                                \
-    label##X : KV_INDEXED_ADDRESS();                                  \
-    label##Count : v = gr[d->r];                                      \
+#define KV_SHIFT(handler)                                             \
+    v = gr[d->r];                                                     \
     if (e == 0) {                                                     \
         KV_LOAD_FLAGS(v);                                             \
     } else {                                                          \
@@ -352,33 +348,27 @@ nop:
         of = v >> 16;                                                 \
     }                                                                 \
     ea = static_cast<std::int32_t>(e);                                \
-    KV_RETIRE(d + 2);
-    KV_SHIFT(sla, kSla)
-    KV_SHIFT(sra, kSra)
-    KV_SHIFT(sll, kSll)
-    KV_SHIFT(srl, kSrl)
+    KV_RETIRE(d + 2)
+    KV_ADDRESS_FORMS(sla, KV_SHIFT(kSla))
+    KV_ADDRESS_FORMS(sra, KV_SHIFT(kSra))
+    KV_ADDRESS_FORMS(sll, KV_SHIFT(kSll))
+    KV_ADDRESS_FORMS(srl, KV_SHIFT(kSrl))
 
 // A jump branches on its condition: the processor predicts it, and the next instruction need not
 // wait for the flags. While they are unknown, a conditional jump is ExecuteOne's.
-#define KV_JUMP(label, known, condition)                   \
-    label:                                                 \
-    known;                                                 \
-    ea = d->adr;                                           \
-    if (condition) KV_RETIRE(decoded + KV_OFFSET(d->adr)); \
-    KV_RETIRE(d + 2);                                      \
-    label##X : known;                                      \
-    KV_INDEXED_ADDRESS();                                  \
-    ea = static_cast<std::int32_t>(e);                     \
-    if (condition) KV_RETIRE(decoded + t);                 \
-    KV_RETIRE(d + 2);
+#define KV_JUMP(known, condition)          \
+    known;                                 \
+    ea = static_cast<std::int32_t>(e);     \
+    if (condition) KV_RETIRE(decoded + t); \
+    KV_RETIRE(d + 2)
 #define KV_FLAGS_KNOWN() \
     if (of == kFlagsUnknown) goto leave
-    KV_JUMP(jmi, KV_FLAGS_KNOWN(), zs < 0)
-    KV_JUMP(jnz, KV_FLAGS_KNOWN(), zs != 0)
-    KV_JUMP(jze, KV_FLAGS_KNOWN(), zs == 0)
-    KV_JUMP(jump, (void)0, true)
-    KV_JUMP(jpl, KV_FLAGS_KNOWN(), zs > 0)
-    KV_JUMP(jov, KV_FLAGS_KNOWN(), of == 1)
+    KV_ADDRESS_FORMS(jmi, KV_JUMP(KV_FLAGS_KNOWN(), zs < 0))
+    KV_ADDRESS_FORMS(jnz, KV_JUMP(KV_FLAGS_KNOWN(), zs != 0))
+    KV_ADDRESS_FORMS(jze, KV_JUMP(KV_FLAGS_KNOWN(), zs == 0))
+    KV_ADDRESS_FORMS(jump, KV_JUMP((void)0, true))
+    KV_ADDRESS_FORMS(jpl, KV_JUMP(KV_FLAGS_KNOWN(), zs > 0))
+    KV_ADDRESS_FORMS(jov, KV_JUMP(KV_FLAGS_KNOWN(), of == 1))
 
 // A push needs SP - 1 among the machine's words, a pop SP in the area (a pop past the stack bottom
 // fails), RET SP at most at the stack bottom (above it is an internal fault) and a return address
@@ -391,7 +381,7 @@ nop:
     KV_FORGET(j);                                  \
     ea = static_cast<std::int32_t>(e);             \
     KV_RETIRE(d + 2)
-    KV_ADDRESS_FORMS(push, KV_PUSH)
+    KV_ADDRESS_FORMS(push, KV_PUSH())
 
 pop:
     j = static_cast<std::uint32_t>(sp) - base;
@@ -409,7 +399,7 @@ pop:
     KV_FORGET(j);                                                    \
     ea = static_cast<std::int32_t>(e);                               \
     KV_RETIRE(decoded + t)
-    KV_ADDRESS_FORMS(call, KV_CALL)
+    KV_ADDRESS_FORMS(call, KV_CALL())
 
 ret:
     j = static_cast<std::uint32_t>(sp) - base;

@@ -122,8 +122,8 @@ private:
     RunNotes& notes_;
     SupervisorCalls& calls_;
     // One entry per 16-bit offset from the start of the area, after one for the word before the
-    // area (a store to the first word forgets it too); made by the first ExecuteMany. Only the
-    // entries of the machine's words are ever decoded: at every other offset execution leaves.
+    // area (a store to the first word forgets it too); made by the first ExecuteMany. Past the
+    // words an instruction can start at, every entry decodes to leaving.
     std::vector<DecodedWord> decoded_;
     int decodedBy_ = -1;  // the way of ExecuteMany (counting or not) whose handlers the entries lead to
     std::uint64_t* counts_ = nullptr;
